@@ -38,6 +38,7 @@ const std::vector<DefaultText>& default_texts() {
         {63, "Set BDT Access"},
         {64, "Set BDT Access"},
         {70, " "},
+        {71, "The settings could not be saved: "},
         {100, "Create New Configuration"},
         {101, "Create New Configuration"},
         {102, "Name of the new Configuration"},

@@ -1,0 +1,12 @@
+#include "gui/ClickableLabel.h"
+
+#include <QMouseEvent>
+
+namespace kestrion::gui {
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+} // namespace kestrion::gui
