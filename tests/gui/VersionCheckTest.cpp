@@ -1,0 +1,108 @@
+#include "GuiTestSupport.h"
+#include "gui/TFSoftOptions.h"
+#include "gui/VersionChecker.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+namespace kestrion::gui {
+namespace {
+
+// A version server on 127.0.0.1 that answers every request with `body`, or never answers.
+class FakeVersionServer : public QObject {
+public:
+    explicit FakeVersionServer(QByteArray body, bool answer = true) : body_(std::move(body)) {
+        server_.listen(QHostAddress::LocalHost);
+        connect(&server_, &QTcpServer::newConnection, this, [this, answer] {
+            QTcpSocket* socket = server_.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket, answer] {
+                requests << QString::fromLatin1(socket->readAll().split('\r').first());
+                if (!answer) return;
+                socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n" + body_);
+                socket->disconnectFromHost();
+            });
+        });
+    }
+    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort())); }
+    QStringList requests;
+
+private:
+    QTcpServer server_;
+    QByteArray body_;
+};
+
+bool check(VersionChecker& checker) {
+    QSignalSpy done(&checker, &VersionChecker::Check_Version_Done);
+    checker.Check_Version();
+    EXPECT_TRUE(done.wait(5000));
+    return !done.isEmpty() && done.first().first().toBool();
+}
+
+} // namespace
+
+TEST(VersionChecker, AsksForThisModelAndComparesTheReply) {
+    const std::pair<QByteArray, bool> cases[] = {
+        {"ver. 1.200 ", true}, {"VER. 1.100", false}, {"VER. 0.000", false}, {"Not found", false}};
+    for (const auto& [body, newer] : cases) {
+        FakeVersionServer server(body);
+        VersionChecker checker;
+        checker.setBaseUrl(server.url());
+        EXPECT_EQ(check(checker), newer) << body.toStdString();
+        ASSERT_EQ(server.requests.size(), 1);
+        EXPECT_EQ(server.requests[0], "GET /home/download/GetversionSW.asp?nomesw=CX30412 HTTP/1.1");
+    }
+}
+
+TEST(VersionChecker, SilentServerAndRefusedConnectionCountAsNoUpdate) {
+    FakeVersionServer silent("", false);
+    VersionChecker checker;
+    checker.setBaseUrl(silent.url());
+    checker.setTimeoutMs(300);
+    EXPECT_FALSE(check(checker));
+
+    checker.setBaseUrl(QUrl("http://127.0.0.1:1"));
+    EXPECT_FALSE(check(checker));
+}
+
+using UpdateNotice = MainWindowFixture;
+
+TEST_F(UpdateNotice, TimerTickShowsTheNoticeAndWaitsTwoHours) {
+    FakeVersionServer server("VER. 1.200");
+    Settings s;
+    s.Enable_Internet = s.Enable_Update = true;
+    workspace.write("Kestrion.xml", settings_xml(s));
+    start();
+    window->versionChecker()->setBaseUrl(server.url());
+    window->show();
+    QMetaObject::invokeMethod(window->Timer_Update, "timeout", Qt::DirectConnection);
+    EXPECT_FALSE(window->Timer_Update->isActive()); // stopped while asking
+    QTRY_VERIFY_WITH_TIMEOUT(window->LL_Update->isVisible(), 5000);
+    EXPECT_TRUE(window->LL_Update->text().contains("New Version Available. Click Here for more Details"));
+    EXPECT_TRUE(window->LL_Update->text().contains("/Home/download/download.asp#GX30412"));
+    EXPECT_TRUE(window->Timer_Update->isActive());
+    EXPECT_EQ(window->Timer_Update->interval(), 7200000);
+}
+
+TEST_F(UpdateNotice, CheckOnRequestInTheOptionsDialog) {
+    FakeVersionServer server("VER. 0.900");
+    start();
+    window->versionChecker()->setBaseUrl(server.url());
+    TFSoftOptions& options = *window->FSoftOptions;
+    options.show();
+    options.CB_En_Con->setChecked(true);
+    options.CB_Update->setChecked(true);
+    QTest::mouseClick(options.Btn_Check_Update, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(options.LL_Check_Update->isVisible(), 5000);
+    EXPECT_EQ(options.LL_Check_Update->text(), "No Update Available");
+    // The dialog's own check never moves the main window's notice.
+    EXPECT_TRUE(window->LL_Update->isHidden());
+    options.reject();
+}
+
+} // namespace kestrion::gui
