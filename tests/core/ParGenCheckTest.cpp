@@ -1,11 +1,11 @@
 #include "params/ParGenCheck.h"
 #include "platform/AtomicFile.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
-#include <random>
 
 namespace kestrion {
 namespace {
@@ -245,11 +245,8 @@ TEST(ParGenCheck, MessagesFollowTheLanguage) {
 }
 
 TEST(ParGenCheck, ProjectFileCheck) {
-    namespace fs = std::filesystem;
-    std::random_device rd;
-    const fs::path dir =
-        fs::temp_directory_path() / ("kestrion-pargen-check-" + std::to_string(rd()));
-    fs::create_directories(dir);
+    TempDir temp;
+    const std::filesystem::path dir = temp.path();
     const TextTable texts;
     const auto write = [&](const std::string& bytes) {
         ASSERT_TRUE(write_file_atomically(dir / "ParGen.xml", bytes).ok());
@@ -270,8 +267,6 @@ TEST(ParGenCheck, ProjectFileCheck) {
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].text_number, 1121);
     EXPECT_TRUE(findings[0].is_error());
-
-    fs::remove_all(dir);
 }
 
 } // namespace kestrion
