@@ -13,7 +13,7 @@ inline constexpr std::string_view Program_Version = "1.100";
 inline constexpr std::string_view Document_Code = "MN67412_ENG";
 
 // The maker's web site: home page, download page and version server all live here.
-inline constexpr std::string_view Maker_Host = "https://www.tavrin-converters.com";
+inline constexpr std::string_view Maker_Host = "https://www.tavrin.com";
 
 // Hardware code of the converter; device-variant names are built by appending a suffix.
 inline std::string Get_HW_Code() { return "GX30412"; }
