@@ -1,0 +1,143 @@
+// The device function beyond its data types: variables, process data, events and menus.
+#include "iodd/IoddReader.h"
+#include "iodd/IoddXml.h"
+
+namespace kestrion::iodd_detail {
+
+using namespace iodd_xml;
+
+void IoddReader::read_variable_collection(pugi::xml_node collection, TVariableCollection& into) {
+    for (pugi::xml_node child : collection.children()) {
+        if (!is_entry(child)) continue;
+        TVariable variable;
+        const bool ok = read_variable(child, variable);
+        if (failed()) return;
+        if (!ok) continue;
+        (variable.VarType == vtStdVarRef ? into.StdVar_List : into.Var_List)
+            .push_back(std::move(variable));
+    }
+}
+
+bool IoddReader::read_variable(pugi::xml_node node, TVariable& v) {
+    if (loose_is(node.name(), "VARIABLE")) {
+        v.VarType = vtVariable;
+        v.Id = text_of(node, "id");
+        if (const pugi::xml_attribute rights = node.attribute("accessRights")) {
+            const std::string_view text = rights.value();
+            v.AccessRights = text == "rw" ? arRW : text == "ro" ? arRO : arWO;
+        }
+        v.Dynamic_V = flag(node, "dynamic");
+        v.ModifiesOtherVariables = flag(node, "modifiesOtherVariables");
+        v.ExcludedFromDataStorage = flag(node, "excludedFromDataStorage");
+        read_integer(node, "index", v.Index);
+        read_text(node, "defaultValue", v.DefaultValue);
+        v.Name = text_id(node, "Name");
+        v.Description = text_id(node, "Description");
+        if (const pugi::xml_node type = node.child("Datatype"))
+            read_datatype(type, v.DataType.emplace());
+        // When both are given, the reference wins.
+        if (const pugi::xml_node ref = node.child("DatatypeRef"))
+            read_datatype(ref, v.DataType.emplace());
+        for (pugi::xml_node info : node.children("RecordItemInfo")) {
+            TRecordItemInfo& item = v.RecordItemInfoList.emplace_back();
+            read_integer(info, "subindex", item.Subindex);
+            read_text(info, "defaultValue", item.DefaultValue);
+            item.ModifiesOtherVariables = flag(info, "modifiesOtherVariables");
+            item.ExcludedFromDataStorage = flag(info, "excludedFromDataStorage");
+        }
+        return true;
+    }
+    if (loose_is(node.name(), "STDVARIABLEREF")) {
+        v.VarType = vtStdVarRef;
+        v.Id = text_of(node, "id");
+        read_text(node, "defaultValue", v.DefaultValue);
+        read_integer(node, "fixedLengthRestriction", v.FixedLengthRestriction);
+        v.ExcludedFromDataStorage = flag(node, "excludedFromDataStorage");
+        return true;
+    }
+    return false;
+}
+
+TProcessDataInOut IoddReader::read_process_data_part(pugi::xml_node node) {
+    TProcessDataInOut part;
+    read_text(node, "id", part.Id);
+    read_integer(node, "bitLength", part.BitLength);
+    part.Name = text_id(node, "Name");
+    if (const pugi::xml_node type = node.child("Datatype")) read_datatype(type, part.DataType);
+    // A reference marks the same type as a reference, after any inline declaration.
+    if (const pugi::xml_node ref = node.child("DatatypeRef")) read_datatype(ref, part.DataType);
+    return part;
+}
+
+void IoddReader::read_process_data(pugi::xml_node collection) {
+    auto& list = m_.ProfileBody.DeviceFunction.ProcessDataCollection.ProcessData_List;
+    for (pugi::xml_node child : collection.children()) {
+        if (!is_entry(child)) continue;
+        TProcessData& pd = list.emplace_back();
+        read_text(child, "id", pd.Id);
+        if (const pugi::xml_node condition = child.child("Condition")) {
+            TCondition& c = pd.Condition.emplace();
+            read_text(condition, "variableId", c.VariableId);
+            read_integer(condition, "subindex", c.SubIndex);
+            read_integer(condition, "value", c.Value);
+        }
+        if (const pugi::xml_node in = child.child("ProcessDataIn"))
+            pd.ProcessDataIn = read_process_data_part(in);
+        if (const pugi::xml_node out = child.child("ProcessDataOut"))
+            pd.ProcessDataOut = read_process_data_part(out);
+        if (failed()) return;
+    }
+}
+
+TEventRef IoddReader::read_event(pugi::xml_node node) {
+    std::int32_t code = -1;
+    read_integer(node, "code", code);
+    if (code < 0) return nullptr;
+    if (loose_is(node.name(), "EVENT")) {
+        auto event = std::make_shared<TEventData>();
+        event->Code_ = code;
+        read_text(node, "type", event->EventType);
+        event->Name = text_id(node, "Name");
+        event->Description = text_id(node, "Description");
+        return event;
+    }
+    // The standard event itself, shared with the standard definitions.
+    if (loose_is(node.name(), "STDEVENTREF")) return m_.Get_Event_SD_Ref(code);
+    return nullptr;
+}
+
+void IoddReader::read_menus(pugi::xml_node userInterface) {
+    auto& menus = m_.ProfileBody.DeviceFunction.UserInterface.MenuCollection.Menu_List;
+    for (pugi::xml_node child : userInterface.child("MenuCollection").children()) {
+        if (!is_entry(child)) continue;
+        TMenu& menu = menus.emplace_back();
+        read_text(child, "id", menu.Id);
+        for (pugi::xml_node entry : child.children()) {
+            const std::string_view name = entry.name();
+            if (name == "Name") {
+                menu.Name = text_of(entry, "textId");
+            } else if (name == "VariableRef") {
+                TMenuVariableRef ref;
+                read_text(entry, "variableId", ref.VariableId);
+                read_text(entry, "gradient", ref.Gradient);
+                read_text(entry, "offset", ref.Offset);
+                read_text(entry, "unitCode", ref.UnitCode);
+                read_text(entry, "accessRightRestriction", ref.AccessRightRestriction);
+                read_text(entry, "displayFormat", ref.DisplayFormat);
+                menu.MenuVariableRef_List.emplace_back(std::move(ref));
+            } else if (name == "RecordItemRef") {
+                TMenuRecordItemRef ref;
+                read_text(entry, "variableId", ref.VariableId);
+                read_text(entry, "subindex", ref.SubIndex);
+                read_text(entry, "gradient", ref.Gradient);
+                read_text(entry, "offset", ref.Offset);
+                read_text(entry, "unitCode", ref.UnitCode);
+                read_text(entry, "accessRightRestriction", ref.AccessRightRestriction);
+                read_text(entry, "displayFormat", ref.DisplayFormat);
+                menu.MenuVariableRef_List.emplace_back(std::move(ref));
+            }
+        }
+    }
+}
+
+} // namespace kestrion::iodd_detail

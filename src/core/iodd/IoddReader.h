@@ -1,0 +1,76 @@
+#pragma once
+// The section readers behind TIODD::Decode_IODD. Internal to iodd/.
+#include "iodd/TIODD.h"
+
+#include <string>
+
+#include <pugixml.hpp>
+
+namespace kestrion::iodd_detail {
+
+// Files larger than this are refused: real device descriptions stay far below 1 MB, and
+// the parsed document takes a few times the file's size in memory.
+inline constexpr std::size_t Max_IODD_Bytes = 64u << 20;
+
+// IO-Link addresses array elements by a one-byte subindex.
+inline constexpr int Max_Array_Count = 255;
+
+// Fills one TIODD from parsed documents. The readers take what they find and leave
+// defaults for the rest; the first fact that makes the model unusable is kept in
+// failure() and ends the read.
+class IoddReader {
+public:
+    explicit IoddReader(TIODD& model) : m_(model) {}
+
+    // Device file: `root` is its IODevice element.
+    void read_device(pugi::xml_node root, bool simple);
+    // Standard-definitions file: `root` is its top element, whatever its name.
+    void read_standard_definitions(pugi::xml_node root);
+
+    bool failed() const { return !failure_.empty(); }
+    const std::string& failure() const { return failure_; }
+
+    // Data types (IoddTypeReader.cpp).
+    bool read_datatype(pugi::xml_node node, TDataType& type);
+    void read_datatype_collection(pugi::xml_node collection, TDataTypeCollection& into);
+
+    // Device function (IoddFunctionReader.cpp).
+    bool read_variable(pugi::xml_node node, TVariable& variable);
+    void read_variable_collection(pugi::xml_node collection, TVariableCollection& into);
+    void read_process_data(pugi::xml_node collection);
+    TEventRef read_event(pugi::xml_node node);
+    void read_menus(pugi::xml_node userInterface);
+
+private:
+    void fail(std::string why) {
+        if (failure_.empty()) failure_ = std::move(why);
+    }
+    void document_info(pugi::xml_node root);
+    void profile_header(pugi::xml_node root);
+    void standard_definitions();
+    void device_identity(pugi::xml_node body);
+    void device_function(pugi::xml_node function);
+    void read_texts(pugi::xml_node collection, TExtTextCol& into, bool onlyTextElements);
+    void physical_layer(pugi::xml_node root);
+
+    TSimpleDataType decode_simple(pugi::xml_node node, TActualSimpleDataType kind);
+    void read_single_value(pugi::xml_node node, TActualSimpleDataType kind,
+                           std::vector<TSingleValue>& into);
+    void read_array(pugi::xml_node node, TComplexDataType& array);
+    void read_record(pugi::xml_node node, TComplexDataType& record);
+    TProcessDataInOut read_process_data_part(pugi::xml_node node);
+
+    TIODD& m_;
+    std::string failure_;
+};
+
+// The simple kind an upper-cased xsi type names; asdtNONE for any other.
+TActualSimpleDataType simple_kind(std::string_view upperKind);
+
+// Parses bytes in place into `doc`. Empty when it worked, otherwise why not.
+std::string parse_in_place(pugi::xml_document& doc, std::string& bytes);
+
+// The document's first element, or an empty handle.
+pugi::xml_node top_element(const pugi::xml_document& doc);
+
+} // namespace kestrion::iodd_detail
