@@ -11,7 +11,9 @@ namespace {
 
 void write_identity(JsonWriter& j, const TIODD& d) {
     const TDeviceIdentity& id = d.ProfileBody.DeviceIdentity;
-    const auto text = [&](const std::string& textId) { return d.GetDesc_ExtTextCol(false, textId); };
+    const auto text = [&](const std::string& textId) {
+        return d.GetDesc_ExtTextCol(false, textId);
+    };
     j.key("identity").begin_object();
     j.field("vendorId", id.FVendorId).field("vendorName", id.FVendorName);
     j.field("deviceId", id.FDeviceId).field("vendorText", text(id.FVendorText));
@@ -79,7 +81,8 @@ void write_function(JsonWriter& j, const TIODD& d) {
     for (const TVariable& ref : f.VariableCollection.StdVar_List)
         if (const TVariable* standard = ref.Get_Index_Var_Ref(d))
             write_variable(j, d, ref, *standard, true);
-    for (const TVariable& v : f.VariableCollection.Var_List) write_variable(j, d, v, v, false);
+    for (const TVariable& v : f.VariableCollection.Var_List)
+        write_variable(j, d, v, v, false);
     j.end_array();
 
     j.key("processData").begin_array();
@@ -105,8 +108,10 @@ void write_function(JsonWriter& j, const TIODD& d) {
         j.field("type", e.EventType).field("name", d.GetDesc_ExtTextCol(standard, e.Name));
         j.field("standard", standard).end_object();
     };
-    for (const TEventRef& e : f.EventCollection.StdEventRef_List) event(*e, true);
-    for (const TEventRef& e : f.EventCollection.Event_List) event(*e, false);
+    for (const TEventRef& e : f.EventCollection.StdEventRef_List)
+        event(*e, true);
+    for (const TEventRef& e : f.EventCollection.Event_List)
+        event(*e, false);
     j.end_array();
 
     j.key("menus").begin_array();

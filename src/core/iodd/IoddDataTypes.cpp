@@ -8,30 +8,39 @@ namespace kestrion {
 
 std::string access_rights_text(TAccessRights rights) {
     switch (rights) {
-    case arRO: return "Read Only";
-    case arRW: return "Read Write";
-    case arWO: return "Write Only";
+    case arRO:
+        return "Read Only";
+    case arRW:
+        return "Read Write";
+    case arWO:
+        return "Write Only";
     }
     return {};
 }
 
 namespace {
 
-constexpr std::array<const char*, 9> kSimpleNames = {
-    "None", "BooleanT", "UIntegerT", "IntegerT", "Float32T",
-    "StringT", "OctetStringT", "TimeT", "TimeSpanT"};
+constexpr std::array<const char*, 9> kSimpleNames = {"None",         "BooleanT", "UIntegerT",
+                                                     "IntegerT",     "Float32T", "StringT",
+                                                     "OctetStringT", "TimeT",    "TimeSpanT"};
 
 std::string simple_length(const TSimpleDataType& t) {
     switch (t.ActualSimpleDataType) {
-    case asdtBooleanT: return "1";
+    case asdtBooleanT:
+        return "1";
     case asdtUIntegerT:
-    case asdtIntegerT: return std::to_string(t.BitLength);
-    case asdtFloat32T: return "32";
+    case asdtIntegerT:
+        return std::to_string(t.BitLength);
+    case asdtFloat32T:
+        return "32";
     case asdtStringT:
-    case asdtOctetStringT: return std::to_string(t.FixedLength);
-    case asdtTimeSpanT: return "64";
+    case asdtOctetStringT:
+        return std::to_string(t.FixedLength);
+    case asdtTimeSpanT:
+        return "64";
     case asdtTimeT:
-    case asdtNONE: return {};
+    case asdtNONE:
+        return {};
     }
     return {};
 }
@@ -59,9 +68,12 @@ std::string TSimpleDataType::Get_Length(const TIODD& aIODD, bool VarRef) const {
 
 std::string TComplexDataType::Get_ActualComplexDataType() const {
     switch (ActualComplexDataType) {
-    case acdtArrayT: return "ArrayT";
-    case acdtRecordT: return "RecordT";
-    case acdtNONE: return "None";
+    case acdtArrayT:
+        return "ArrayT";
+    case acdtRecordT:
+        return "RecordT";
+    case acdtNONE:
+        return "None";
     }
     return {};
 }

@@ -92,8 +92,8 @@ struct TComplexDataType {
     std::string Id;
     bool SubIndexAccessSupPresent = false;
     bool SubIndexAccessSup = true;
-    std::int32_t Count = 0;       // ArrayT: number of elements (0..255 once read)
-    std::uint32_t BitLength = 0;  // RecordT: total length
+    std::int32_t Count = 0;      // ArrayT: number of elements (0..255 once read)
+    std::uint32_t BitLength = 0; // RecordT: total length
     // RecordT: one entry per record item, in file order. ArrayT: at most one entry, whose
     // SimpleTD is the element type (its other fields keep their defaults).
     std::vector<TRecordItem> Arr_RecItem;

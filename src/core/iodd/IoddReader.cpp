@@ -50,7 +50,9 @@ std::string parse_in_place(pugi::xml_document& doc, std::string& bytes) {
     return {};
 }
 
-pugi::xml_node top_element(const pugi::xml_document& doc) { return first_element(doc); }
+pugi::xml_node top_element(const pugi::xml_document& doc) {
+    return first_element(doc);
+}
 
 void IoddReader::read_device(pugi::xml_node root, bool simple) {
     if (!simple) {

@@ -9,10 +9,10 @@ using namespace iodd_xml;
 
 TActualSimpleDataType simple_kind(std::string_view kind) {
     static constexpr std::pair<std::string_view, TActualSimpleDataType> kinds[] = {
-        {"BOOLEANT", asdtBooleanT},         {"UINTEGERT", asdtUIntegerT},
-        {"INTEGERT", asdtIntegerT},         {"FLOAT32T", asdtFloat32T},
-        {"STRINGT", asdtStringT},           {"OCTETSTRINGT", asdtOctetStringT},
-        {"TIMET", asdtTimeT},               {"TIMESPANT", asdtTimeSpanT}};
+        {"BOOLEANT", asdtBooleanT}, {"UINTEGERT", asdtUIntegerT},
+        {"INTEGERT", asdtIntegerT}, {"FLOAT32T", asdtFloat32T},
+        {"STRINGT", asdtStringT},   {"OCTETSTRINGT", asdtOctetStringT},
+        {"TIMET", asdtTimeT},       {"TIMESPANT", asdtTimeSpanT}};
     for (const auto& [name, value] : kinds)
         if (kind == name) return value;
     return asdtNONE;
@@ -63,9 +63,9 @@ void IoddReader::read_array(pugi::xml_node node, TComplexDataType& array) {
     long long count = 0;
     read_integer(node, "count", count);
     if (count < 0 || count > Max_Array_Count)
-        return fail("The array data type \"" + array.Id + "\" has " +
-                    text_of(node, "count") + " elements; an IO-Link array holds at most " +
-                    std::to_string(Max_Array_Count) + ".");
+        return fail("The array data type \"" + array.Id + "\" has " + text_of(node, "count") +
+                    " elements; an IO-Link array holds at most " + std::to_string(Max_Array_Count) +
+                    ".");
     array.Count = static_cast<std::int32_t>(count);
     const pugi::xml_node element = node.child("SimpleDatatype");
     if (!element) return;
@@ -106,7 +106,9 @@ TSimpleDataType IoddReader::decode_simple(pugi::xml_node node, TActualSimpleData
     bool permitted = false;
     switch (kind) {
     case asdtBooleanT:
-    case asdtFloat32T: permitted = true; break;
+    case asdtFloat32T:
+        permitted = true;
+        break;
     case asdtUIntegerT:
     case asdtIntegerT:
         read_integer(node, "bitLength", t.BitLength);
@@ -124,7 +126,8 @@ TSimpleDataType IoddReader::decode_simple(pugi::xml_node node, TActualSimpleData
     }
     case asdtTimeT:
     case asdtTimeSpanT:
-    case asdtNONE: break;
+    case asdtNONE:
+        break;
     }
     if (permitted)
         for (pugi::xml_node child : node.children())
@@ -154,8 +157,11 @@ void IoddReader::read_single_value(pugi::xml_node node, TActualSimpleDataType ki
             to_integer(text_of(node, "upperValue"), v.UpperValue);
             into.push_back(v);
         } else {
-            into.push_back(TFloat32ValueRangeT{0, 0, to_float(text_of(node, "lowerValue")),
-                                               to_float(text_of(node, "upperValue")), {}});
+            into.push_back(TFloat32ValueRangeT{0,
+                                               0,
+                                               to_float(text_of(node, "lowerValue")),
+                                               to_float(text_of(node, "upperValue")),
+                                               {}});
         }
     } else {
         return;

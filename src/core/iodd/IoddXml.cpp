@@ -2,8 +2,8 @@
 
 namespace kestrion::iodd_xml {
 
-pugi::xml_attribute ns_attribute(pugi::xml_node node, std::string_view local,
-                                 std::string_view uri, std::string_view fallback_prefix) {
+pugi::xml_attribute ns_attribute(pugi::xml_node node, std::string_view local, std::string_view uri,
+                                 std::string_view fallback_prefix) {
     for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
         const std::string_view name = a.name();
         const std::size_t colon = name.find(':');

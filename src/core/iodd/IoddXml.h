@@ -82,8 +82,8 @@ inline float to_float(std::string_view text) {
 // An attribute in a namespace, whatever prefix the file binds to it. A prefix the file
 // never declares counts when it is the usual one (`fallback_prefix`), so that hand-written
 // files without declarations still read.
-pugi::xml_attribute ns_attribute(pugi::xml_node node, std::string_view local,
-                                 std::string_view uri, std::string_view fallback_prefix);
+pugi::xml_attribute ns_attribute(pugi::xml_node node, std::string_view local, std::string_view uri,
+                                 std::string_view fallback_prefix);
 
 // The xsi type of a node, trimmed and upper-cased ("" when missing).
 inline std::string xsi_kind(pugi::xml_node node) {
@@ -91,6 +91,8 @@ inline std::string xsi_kind(pugi::xml_node node) {
 }
 
 // Elements only: comments, processing instructions and stray text are not entries.
-inline bool is_entry(pugi::xml_node node) { return node.type() == pugi::node_element; }
+inline bool is_entry(pugi::xml_node node) {
+    return node.type() == pugi::node_element;
+}
 
 } // namespace kestrion::iodd_xml

@@ -20,7 +20,8 @@ std::string menu_scaling(const TIODD& aIODD, bool SimpleDataType, bool ProcessDa
                          std::string_view SubIndex, std::string fallback, Field field) {
     const std::string_view id = ProcessDataIn ? "V_ProcessDataInput" : "V_ProcessDataOutput";
     std::string result = std::move(fallback);
-    for (const TMenu& menu : aIODD.ProfileBody.DeviceFunction.UserInterface.MenuCollection.Menu_List)
+    for (const TMenu& menu :
+         aIODD.ProfileBody.DeviceFunction.UserInterface.MenuCollection.Menu_List)
         for (const TMenuRef& entry : menu.MenuVariableRef_List) {
             if (SimpleDataType) {
                 if (const auto* ref = std::get_if<TMenuVariableRef>(&entry);
@@ -121,7 +122,9 @@ int TPhysicalLayer::Get_BitRate() const {
     return com == std::string::npos ? 0 : int_or_zero(std::string_view(rate).substr(com + 3));
 }
 
-int TPhysicalLayer::Get_MinCycleTime() const { return int_or_zero(fMinCycleTime); }
+int TPhysicalLayer::Get_MinCycleTime() const {
+    return int_or_zero(fMinCycleTime);
+}
 
 int TIODD::Find_Var_SD(std::string_view id) const {
     const auto& list = SD_VariableCollection.Var_List;
@@ -136,7 +139,9 @@ TEventRef TIODD::Get_Event_SD_Ref(int Code) const {
     return nullptr;
 }
 
-const TEventData* TIODD::Get_Event_SD(int Code) const { return Get_Event_SD_Ref(Code).get(); }
+const TEventData* TIODD::Get_Event_SD(int Code) const {
+    return Get_Event_SD_Ref(Code).get();
+}
 
 std::string TIODD::GetDesc_ExtTextCol(bool StdDef, const std::string& Text) const {
     if (Text.empty()) return {};

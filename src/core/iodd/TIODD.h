@@ -30,8 +30,8 @@ struct TDeviceVariant {
 
 struct TDeviceIdentity {
     std::string FVendorId, FVendorName, FDeviceId;
-    std::string FVendorText, FVendorUrl; // text ids
-    std::string FVendorLogo;             // a file name
+    std::string FVendorText, FVendorUrl;    // text ids
+    std::string FVendorLogo;                // a file name
     std::string FDeviceName, FDeviceFamily; // text ids
     std::vector<TDeviceVariant> DeviceVariant_List;
 };
@@ -70,8 +70,8 @@ struct TVariable {
     std::vector<TRecordItemInfo> RecordItemInfoList;
     std::string Name, Description; // text ids
     int FixedLengthRestriction = 1;
-    std::vector<TSingleValue> SingleValueRangeList;      // never filled from a file
-    std::vector<TRecordItemInfo> StdRecordItemRefList;   // never filled from a file
+    std::vector<TSingleValue> SingleValueRangeList;    // never filled from a file
+    std::vector<TRecordItemInfo> StdRecordItemRefList; // never filled from a file
 
     // The standard variable a reference stands for; nullptr for a plain variable or when
     // the standard definitions lack it.
@@ -234,8 +234,7 @@ public:
     std::string GetDesc_ExtTextCol(bool StdDef, const std::string& Text) const;
     // The collection a reference is resolved in: standard or the device's own.
     const TDataTypeCollection& type_collection(bool VarRef) const {
-        return VarRef ? SD_DataTypeCollection
-                      : ProfileBody.DeviceFunction.DataTypeCollection;
+        return VarRef ? SD_DataTypeCollection : ProfileBody.DeviceFunction.DataTypeCollection;
     }
 };
 

@@ -1,0 +1,197 @@
+// What the reader does with files that are not IODDs, broken or hostile, and which
+// standard definitions it picks.
+#include "iodd/TIODD.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrion {
+namespace {
+
+const std::filesystem::path Data = std::filesystem::path(KESTRION_TEST_DATA) / "iodd";
+
+// A minimal device file around `function` (the DeviceFunction's content).
+std::string device(const std::string& function, const std::string& header = "",
+                   const std::string& rootAttributes =
+                       R"( xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance")") {
+    return "<IODevice" + rootAttributes + ">" + header +
+           R"(<ProfileBody><DeviceIdentity vendorName="V"/><DeviceFunction>)" + function +
+           "</DeviceFunction></ProfileBody>"
+           R"(<CommNetworkProfile><TransportLayers><PhysicalLayer bitrate="COM2"/>)"
+           "</TransportLayers></CommNetworkProfile></IODevice>";
+}
+
+std::string array_of(const std::string& count) {
+    return R"(<DatatypeCollection><Datatype id="A" xsi:type="ArrayT" count=")" + count +
+           R"("><SimpleDatatype xsi:type="UIntegerT" bitLength="8"/></Datatype></DatatypeCollection>)";
+}
+
+TEST(IoddBadInput, UnusableFilesSayWhy) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        const char* reasonPart;
+    };
+    const Case cases[] = {
+        {"empty", "", "not well-formed XML"},
+        {"not XML", "this is no XML at all", "not well-formed XML"},
+        {"cut short", device("").substr(0, 60), "not well-formed XML"},
+        {"other top element", "<ExternalTextDocument/>", "not an IODD"},
+        {"no physical layer", "<IODevice><ProfileBody/></IODevice>", "physical layer"},
+        {"texts without primary language",
+         "<IODevice><ExternalTextCollection><Language/></ExternalTextCollection></IODevice>",
+         "primary language"},
+        {"array count of two billion", device(array_of("2147483647")), "at most 255"},
+        {"array count past 32 bits", device(array_of("99999999999")), "at most 255"},
+        {"array count 256", device(array_of("256")), "at most 255"},
+        {"negative array count", device(array_of("-1")), "at most 255"},
+        {"array count in a variable",
+         device(R"(<VariableCollection><Variable id="V" index="70"><Datatype xsi:type="ArrayT" )"
+                R"(count="1000"/></Variable></VariableCollection>)"),
+         "at most 255"},
+        {"array count in process data",
+         device(R"(<ProcessDataCollection><ProcessData><ProcessDataIn><Datatype )"
+                R"(xsi:type="ArrayT" count="70000"/></ProcessDataIn></ProcessData>)"
+                R"(</ProcessDataCollection>)"),
+         "at most 255"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TIODD d;
+        const IoddResult r = d.Decode_IODD_Bytes(c.bytes, false);
+        EXPECT_EQ(r.status, IoddResult::Status::Unusable);
+        EXPECT_NE(r.reason.find(c.reasonPart), std::string::npos) << r.reason;
+        EXPECT_TRUE(d.ProfileBody.DeviceFunction.DataTypeCollection.ListDataType.empty());
+    }
+}
+
+TEST(IoddBadInput, ArrayCountAtTheLimitReads) {
+    TIODD d;
+    ASSERT_TRUE(d.Decode_IODD_Bytes(device(array_of("255")), false).ok());
+    EXPECT_EQ(
+        d.ProfileBody.DeviceFunction.DataTypeCollection.ListDataType[0].ComplexDataType->Count,
+        255);
+    ASSERT_TRUE(d.Decode_IODD_Bytes(device(array_of("many")), false).ok()); // no number: 0
+}
+
+TEST(IoddBadInput, AFailedReadLeavesTheModelEmpty) {
+    TIODD d;
+    d.StandardDef_Path = Data / "stddef";
+    ASSERT_TRUE(d.Decode_IODD(Data / "device-rules.xml", false).ok());
+    const IoddResult r = d.Decode_IODD_Bytes("<IODevice><ProfileBody>", false);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(d.ProfileBody.DeviceIdentity.FVendorName.empty());
+    EXPECT_EQ(d.ExtTextCol.size(), 0u);
+    EXPECT_TRUE(d.SD_EventCollection.Event_List.empty());
+    EXPECT_EQ(d.StandardDef_Path, Data / "stddef"); // the caller's setting stays
+
+    const IoddResult missing = d.Decode_IODD(Data / "no-such-file.xml", false);
+    EXPECT_EQ(missing.status, IoddResult::Status::Missing);
+    EXPECT_TRUE(d.IODD_FileName.empty());
+}
+
+TEST(IoddBadInput, DeepAndWideInputsDoNotExhaustTheStack) {
+    std::string deep;
+    for (int i = 0; i < 200000; ++i)
+        deep += "<RecordItem>";
+    for (int i = 0; i < 200000; ++i)
+        deep += "</RecordItem>";
+    const std::string function = R"(<DatatypeCollection><Datatype xsi:type="RecordT">)" + deep +
+                                 "</Datatype></DatatypeCollection>";
+    TIODD d;
+    EXPECT_TRUE(d.Decode_IODD_Bytes(device(function), false).ok());
+
+    std::string wide = "<EventCollection>";
+    for (int i = 0; i < 50000; ++i)
+        wide += R"(<Event code="1"/>)";
+    wide += "</EventCollection>";
+    ASSERT_TRUE(d.Decode_IODD_Bytes(device(wide), false).ok());
+    EXPECT_EQ(d.ProfileBody.DeviceFunction.EventCollection.Event_List.size(), 50000u);
+}
+
+TEST(IoddBadInput, NoExternalEntityIsLoaded) {
+    const std::string file =
+        "<!DOCTYPE IODevice [<!ENTITY secret SYSTEM \"file:///etc/passwd\">]>" + device("");
+    std::string withEntity = file;
+    withEntity.replace(withEntity.find("vendorName=\"V\""), 14, "vendorName=\"&secret;\"");
+    TIODD d;
+    ASSERT_TRUE(d.Decode_IODD_Bytes(withEntity, false).ok());
+    EXPECT_EQ(d.ProfileBody.DeviceIdentity.FVendorName, "&secret;"); // left as written
+}
+
+TEST(IoddNamespaces, TheXsiTypeIsFoundByItsNamespace) {
+    struct Case {
+        const char* what;
+        std::string root;
+        std::string datatypeAttributes;
+        TActualSimpleDataType expected;
+    };
+    const std::string xsi = "http://www.w3.org/2001/XMLSchema-instance";
+    const Case cases[] = {
+        {"usual prefix", " xmlns:xsi=\"" + xsi + "\"", R"(xsi:type="BooleanT")", asdtBooleanT},
+        {"other prefix", " xmlns:s=\"" + xsi + "\"", R"(s:type="BooleanT")", asdtBooleanT},
+        {"declared on the element", "", " xmlns:q=\"" + xsi + R"(" q:type="BooleanT")",
+         asdtBooleanT},
+        {"usual prefix, undeclared", "", R"(xsi:type="BooleanT")", asdtBooleanT},
+        {"usual prefix, other namespace", R"( xmlns:xsi="urn:other")", R"(xsi:type="BooleanT")",
+         asdtNONE},
+        {"inner declaration wins", R"( xmlns:xsi="urn:other")",
+         " xmlns:xsi=\"" + xsi + R"(" xsi:type="BooleanT")", asdtBooleanT},
+        {"no prefix", " xmlns:xsi=\"" + xsi + "\"", R"(type="BooleanT")", asdtNONE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TIODD d;
+        const std::string function = "<DatatypeCollection><Datatype id=\"T\" " +
+                                     c.datatypeAttributes + "/></DatatypeCollection>";
+        ASSERT_TRUE(d.Decode_IODD_Bytes(device(function, "", c.root), false).ok());
+        const TDataType& t = d.ProfileBody.DeviceFunction.DataTypeCollection.ListDataType.at(0);
+        const TActualSimpleDataType got =
+            t.SimpleDataType ? t.SimpleDataType->ActualSimpleDataType : asdtNONE;
+        EXPECT_EQ(got, c.expected);
+    }
+}
+
+TEST(IoddStandardDefinitions, TheProfileRevisionPicksTheFile) {
+    const auto system_command = [](const std::string& header, const std::filesystem::path& dir) {
+        TIODD d;
+        d.StandardDef_Path = dir;
+        const std::string refs =
+            R"(<VariableCollection><StdVariableRef id="V_SystemCommand"/></VariableCollection>)";
+        EXPECT_TRUE(d.Decode_IODD_Bytes(device(refs, header), false).ok());
+        const TVariable& ref = d.ProfileBody.DeviceFunction.VariableCollection.StdVar_List.at(0);
+        const TVariable* standard = ref.Get_Index_Var_Ref(d);
+        return standard ? d.GetDesc_ExtTextCol(true, standard->Name) : std::string("(none)");
+    };
+    const auto header = [](const char* revision) {
+        return std::string("<ProfileHeader><ProfileRevision>") + revision +
+               "</ProfileRevision></ProfileHeader>";
+    };
+    EXPECT_EQ(system_command(header("1.1"), Data / "stddef"), "System Command");
+    EXPECT_EQ(system_command(header("1.00"), Data / "stddef"), "System Command 1.0.1");
+    EXPECT_EQ(system_command("", Data / "stddef"), "System Command 1.0.1");
+    EXPECT_EQ(system_command(header(" 1.1"), Data / "stddef"), "System Command 1.0.1");
+    // Revision 1.1 with only the 1.0.1 file at hand reads no standard definitions.
+    EXPECT_EQ(system_command(header("1.1"), Data / "stddef-only-101"), "(none)");
+    EXPECT_EQ(system_command(header("1.1"), Data / "no-such-folder"), "(none)");
+}
+
+TEST(IoddStandardDefinitions, ABrokenFileMakesTheDeviceUnusable) {
+    TIODD d;
+    d.StandardDef_Path = Data / "stddef-broken";
+    const IoddResult r = d.Decode_IODD_Bytes(device(""), false);
+    EXPECT_EQ(r.status, IoddResult::Status::Unusable);
+    EXPECT_NE(r.reason.find("IODD-StandardDefinitions1.0.1.xml"), std::string::npos) << r.reason;
+    // The catalog's quick read does not need them.
+    EXPECT_TRUE(d.Decode_IODD_Bytes(device(""), true).ok());
+
+    TIODD other;
+    EXPECT_FALSE(other.Read_StandardDef_Bytes("<IODevice/>").ok());
+    EXPECT_FALSE(other.Read_StandardDef_Bytes("<IODDStandardDefinitions>").ok());
+    EXPECT_FALSE(other
+                     .Read_StandardDef_Bytes("<IODDStandardDefinitions><ExternalTextCollection/>"
+                                             "</IODDStandardDefinitions>")
+                     .ok());
+}
+
+} // namespace
+} // namespace kestrion
