@@ -5,6 +5,7 @@
 #include "gui/TFAbout.h"
 #include "gui/TFNew_Project.h"
 #include "gui/TFOpenConf.h"
+#include "gui/TFParGen.h"
 #include "gui/TFSoftOptions.h"
 #include "gui/VersionChecker.h"
 #include "gui/WebLinks.h"
@@ -60,6 +61,8 @@ TFKestrionFirmWare::TFKestrionFirmWare(GlobalState& state, Prompter& prompter,
     FAbout = new TFAbout(this);
     FSoftOptions = new TFSoftOptions(state_, prompter_, *versionChecker_, this);
     FSoftOptions->changeLanguage = [this] { Change_Language(); };
+    FParGen = new TFParGen(state_, prompter_, this);
+    stepDialogs_.emplace_back(Step::SetCommunication, FParGen);
 }
 
 TFKestrionFirmWare::~TFKestrionFirmWare() = default;
@@ -191,7 +194,7 @@ void TFKestrionFirmWare::Set_Lang() {
 
 void TFKestrionFirmWare::Change_Language() {
     Set_Lang();
-    for (LangWindow* window : std::initializer_list<LangWindow*>{FNew_Project, FOpenConf, FSoftOptions})
+    for (LangWindow* window : std::initializer_list<LangWindow*>{FNew_Project, FOpenConf, FSoftOptions, FParGen})
         if (window) window->Set_Lang();
 }
 

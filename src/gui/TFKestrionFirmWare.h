@@ -16,6 +16,7 @@ class Prompter;
 class TFAbout;
 class TFNew_Project;
 class TFOpenConf;
+class TFParGen;
 class TFSoftOptions;
 class VersionChecker;
 
@@ -48,6 +49,7 @@ public:
 
     TFNew_Project* FNew_Project;
     TFOpenConf* FOpenConf;
+    TFParGen* FParGen;
     TFAbout* FAbout;
     TFSoftOptions* FSoftOptions;
 

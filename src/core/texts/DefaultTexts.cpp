@@ -229,6 +229,7 @@ const std::vector<DefaultText>& default_texts() {
         {1122, "Warning ParGen!! %s holds \"%s\", which is not one of its choices: \"%s\" is used in its place"},
         {1123, "Warning ParGen!! %s is longer than its field allows: it is shortened to \"%s\""},
         {1124, "The file is replaced only when you confirm with OK."},
+        {1125, "Error ParGen!! The file ParGen.xml could not be written: "},
         {1126, "Enable BBMD"},
         {1127, "Enable/Disable the BACnet Broadcast Management Device"},
         {1128, "Accept FDR"},
