@@ -160,3 +160,16 @@ TEST(Projects, ListAndCaseInsensitiveSearch) {
 }
 
 } // namespace kestrion
+
+namespace kestrion {
+
+TEST(ReadFile, FolderOrMissingFileIsUnreadableNotACrash) {
+    TempDir dir;
+    std::string bytes;
+    EXPECT_FALSE(read_file(dir.path(), bytes));
+    EXPECT_FALSE(read_file(dir.path() / "missing", bytes));
+    dir.write("Kestrion.xml/inner", "x");
+    EXPECT_EQ(read_settings(dir.path() / "Kestrion.xml").source, SettingsSource::Missing);
+}
+
+} // namespace kestrion

@@ -70,10 +70,17 @@ WriteResult write_file_atomically(const std::filesystem::path& file, std::string
 }
 
 bool read_file(const std::filesystem::path& file, std::string& bytes) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    // A folder opens like a file on some systems and only fails (by throwing) when read.
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec)) return false;
+    try {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) return false;
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return !in.bad();
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 } // namespace kestrion
