@@ -151,3 +151,30 @@ TEST(IoddModel, StandardEventsOutliveWhicheverCopyGoesFirst) {
 
 } // namespace
 } // namespace kestrion
+
+namespace kestrion {
+namespace {
+
+TEST(IoddTexts, ManyTextsWithDuplicatesAndRefill) {
+    TExtTextCol texts;
+    for (int round = 0; round < 2; ++round) {
+        texts.Erase_All();
+        for (int i = 0; i < 5000; ++i)
+            texts.Add("TN_" + std::to_string(i % 4000), "text " + std::to_string(i));
+        ASSERT_EQ(texts.size(), 5000u);
+        EXPECT_EQ(texts.Find_ID("TN_3999"), 3999);
+        EXPECT_EQ(texts.Find_ID("TN_10"), 10); // the first of two
+        EXPECT_EQ(texts.id(4010), "TN_10");
+        EXPECT_EQ(texts.value(4010), "text 4010");
+        std::string value;
+        EXPECT_TRUE(texts.Get_Value_From_ID("TN_10", value));
+        EXPECT_EQ(value, "text 10");
+        EXPECT_EQ(texts.Find_ID("TN_4000"), -1);
+    }
+    TExtTextCol empty;
+    EXPECT_EQ(empty.Find_ID(""), -1);
+    EXPECT_FALSE(empty.find("x").has_value());
+}
+
+} // namespace
+} // namespace kestrion

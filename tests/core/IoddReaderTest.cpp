@@ -313,9 +313,11 @@ TEST_F(IoddRules, TextCollections) {
                                           "TI_DeviceFamily", "TN_Variant1",  "TN_Rw",
                                           "TN_Rw",           "TN_Event",     "",
                                           "TD_Event"};
-    EXPECT_EQ(texts.List_Ids(), ids);
-    EXPECT_EQ(texts.PriLang_Values()[6], "Second");
-    EXPECT_EQ(texts.PriLang_Values()[8], "no id");
+    ASSERT_EQ(texts.size(), ids.size());
+    for (std::size_t k = 0; k < ids.size(); ++k)
+        EXPECT_EQ(texts.id(k), ids[k]) << k;
+    EXPECT_EQ(texts.value(6), "Second");
+    EXPECT_EQ(texts.value(8), "no id");
     EXPECT_EQ(texts.Find_ID("TN_Rw"), 5);
     EXPECT_EQ(texts.Find_ID("nope"), -1);
     std::string value = "x";

@@ -2,11 +2,14 @@
 #include "iodd/IoddReader.h"
 #include "iodd/IoddXml.h"
 
+#include <utility>
+
 namespace kestrion::iodd_detail {
 
 using namespace iodd_xml;
 
 void IoddReader::read_variable_collection(pugi::xml_node collection, TVariableCollection& into) {
+    into.Var_List.reserve(into.Var_List.size() + element_count(collection));
     for (pugi::xml_node child : collection.children()) {
         if (!is_entry(child)) continue;
         TVariable variable;
@@ -18,33 +21,61 @@ void IoddReader::read_variable_collection(pugi::xml_node collection, TVariableCo
     }
 }
 
+namespace {
+
+void read_record_item_info(pugi::xml_node info, TRecordItemInfo& item) {
+    read_integer(info, "subindex", item.Subindex);
+    read_text(info, "defaultValue", item.DefaultValue);
+    item.ModifiesOtherVariables = flag(info, "modifiesOtherVariables");
+    item.ExcludedFromDataStorage = flag(info, "excludedFromDataStorage");
+}
+
+} // namespace
+
 bool IoddReader::read_variable(pugi::xml_node node, TVariable& v) {
     if (loose_is(node.name(), "VARIABLE")) {
         v.VarType = vtVariable;
-        v.Id = text_of(node, "id");
-        if (const pugi::xml_attribute rights = node.attribute("accessRights")) {
-            const std::string_view text = rights.value();
-            v.AccessRights = text == "rw" ? arRW : text == "ro" ? arRO : arWO;
+        // The first attribute of a name counts, as a search by name would find it.
+        bool seen[7] = {};
+        const auto first = [&](int k) { return !std::exchange(seen[k], true); };
+        for_each_attribute(node, [&](std::string_view name, pugi::xml_attribute a) {
+            const std::string_view text = a.value();
+            if (name == "id" && first(0)) {
+                v.Id = text;
+            } else if (name == "accessRights" && first(1)) {
+                v.AccessRights = text == "rw" ? arRW : text == "ro" ? arRO : arWO;
+            } else if (name == "index" && first(2)) {
+                to_integer(text, v.Index);
+            } else if (name == "defaultValue" && first(3)) {
+                v.DefaultValue = text;
+            } else if (name == "dynamic" && first(4)) {
+                v.Dynamic_V = text == "true";
+            } else if (name == "modifiesOtherVariables" && first(5)) {
+                v.ModifiesOtherVariables = text == "true";
+            } else if (name == "excludedFromDataStorage" && first(6)) {
+                v.ExcludedFromDataStorage = text == "true";
+            }
+        });
+        // One pass over the children; the first of each name counts.
+        pugi::xml_node name, description, type, ref;
+        for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling()) {
+            const std::string_view n = c.name();
+            if (n == "Name" && !name)
+                name = c;
+            else if (n == "Description" && !description)
+                description = c;
+            else if (n == "Datatype" && !type)
+                type = c;
+            else if (n == "DatatypeRef" && !ref)
+                ref = c;
+            else if (n == "RecordItemInfo")
+                read_record_item_info(c, v.RecordItemInfoList.emplace_back());
         }
-        v.Dynamic_V = flag(node, "dynamic");
-        v.ModifiesOtherVariables = flag(node, "modifiesOtherVariables");
-        v.ExcludedFromDataStorage = flag(node, "excludedFromDataStorage");
-        read_integer(node, "index", v.Index);
-        read_text(node, "defaultValue", v.DefaultValue);
-        v.Name = text_id(node, "Name");
-        v.Description = text_id(node, "Description");
-        if (const pugi::xml_node type = node.child("Datatype"))
-            read_datatype(type, v.DataType.emplace());
+        v.Name = text_of(name, "textId");
+        v.Description = text_of(description, "textId");
+        if (type) read_datatype(type, v.DataType.emplace());
         // When both are given, the reference wins.
-        if (const pugi::xml_node ref = node.child("DatatypeRef"))
-            read_datatype(ref, v.DataType.emplace());
-        for (pugi::xml_node info : node.children("RecordItemInfo")) {
-            TRecordItemInfo& item = v.RecordItemInfoList.emplace_back();
-            read_integer(info, "subindex", item.Subindex);
-            read_text(info, "defaultValue", item.DefaultValue);
-            item.ModifiesOtherVariables = flag(info, "modifiesOtherVariables");
-            item.ExcludedFromDataStorage = flag(info, "excludedFromDataStorage");
-        }
+        if (ref) read_datatype(ref, v.DataType.emplace());
         return true;
     }
     if (loose_is(node.name(), "STDVARIABLEREF")) {

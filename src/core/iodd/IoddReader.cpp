@@ -109,7 +109,11 @@ void IoddReader::standard_definitions() {
     pugi::xml_document doc;
     if (std::string why = parse_in_place(doc, bytes); !why.empty())
         return fail(what + " could not be used: " + why);
-    read_standard_definitions(top_element(doc));
+    // A reader of its own: what one reader remembers about a document's elements must
+    // not outlive that document.
+    IoddReader standard(m_);
+    standard.read_standard_definitions(top_element(doc));
+    if (standard.failed()) fail(standard.failure());
 }
 
 void IoddReader::read_standard_definitions(pugi::xml_node root) {
@@ -182,10 +186,23 @@ void IoddReader::read_texts(pugi::xml_node collection, TExtTextCol& into, bool o
     // The xml prefix is bound to the XML namespace by definition; no declaration to check.
     into.FLang_Code_Primary = primary.attribute("xml:lang").value();
     into.Erase_All();
+    std::size_t count = 0;
+    for (pugi::xml_node text = primary.first_child(); text; text = text.next_sibling())
+        ++count;
+    into.reserve(count, count * 48);
     for (pugi::xml_node text : primary.children()) {
         if (!is_entry(text)) continue;
         if (onlyTextElements && std::string_view(text.name()) != "Text") continue;
-        into.Add(text.attribute("id").value(), text.attribute("value").value());
+        const char* id = nullptr;
+        const char* value = nullptr;
+        for (pugi::xml_attribute a = text.first_attribute(); a; a = a.next_attribute()) {
+            const std::string_view name = a.name();
+            if (!id && name == "id")
+                id = a.value();
+            else if (!value && name == "value")
+                value = a.value();
+        }
+        into.Add(id ? id : "", value ? value : "");
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // The section readers behind TIODD::Decode_IODD. Internal to iodd/.
+#include "iodd/IoddXml.h"
 #include "iodd/TIODD.h"
 
 #include <string>
@@ -60,8 +61,12 @@ private:
     void read_record(pugi::xml_node node, TComplexDataType& record);
     TProcessDataInOut read_process_data_part(pugi::xml_node node);
 
+    // The xsi type of a node, trimmed and upper-cased ("" when missing).
+    std::string xsi_kind(pugi::xml_node node);
+
     TIODD& m_;
     std::string failure_;
+    iodd_xml::PrefixScopes scopes_;
 };
 
 // The simple kind an upper-cased xsi type names; asdtNONE for any other.

@@ -3,6 +3,8 @@
 #include "iodd/IoddReader.h"
 #include "iodd/IoddXml.h"
 
+#include <utility>
+
 namespace kestrion::iodd_detail {
 
 using namespace iodd_xml;
@@ -18,7 +20,12 @@ TActualSimpleDataType simple_kind(std::string_view kind) {
     return asdtNONE;
 }
 
+std::string IoddReader::xsi_kind(pugi::xml_node node) {
+    return ascii_upper(trim(ns_attribute(scopes_, node, "type", Xsi_Namespace, "xsi").value()));
+}
+
 void IoddReader::read_datatype_collection(pugi::xml_node collection, TDataTypeCollection& into) {
+    into.ListDataType.reserve(into.ListDataType.size() + element_count(collection));
     for (pugi::xml_node child : collection.children()) {
         if (!is_entry(child)) continue;
         TDataType type;
@@ -77,24 +84,43 @@ void IoddReader::read_array(pugi::xml_node node, TComplexDataType& array) {
 void IoddReader::read_record(pugi::xml_node node, TComplexDataType& record) {
     record.ActualComplexDataType = acdtRecordT;
     read_integer(node, "bitLength", record.BitLength);
+    record.Arr_RecItem.reserve(element_count(node));
     for (pugi::xml_node child : node.children()) {
         if (!is_entry(child)) continue;
         TRecordItem item;
         item.SubIndex = 1;
-        read_integer(child, "subindex", item.SubIndex);
-        read_integer(child, "bitOffset", item.BitOffset);
-        if (const pugi::xml_node simple = child.child("SimpleDatatype")) {
+        bool subindexSeen = false, offsetSeen = false;
+        for_each_attribute(child, [&](std::string_view name, pugi::xml_attribute a) {
+            if (name == "subindex" && !std::exchange(subindexSeen, true))
+                to_integer(a.value(), item.SubIndex);
+            else if (name == "bitOffset" && !std::exchange(offsetSeen, true))
+                to_integer(a.value(), item.BitOffset);
+        });
+        // One pass over the item's children; the first of each name counts.
+        pugi::xml_node simple, ref, name, description;
+        for (pugi::xml_node c = child.first_child(); c; c = c.next_sibling()) {
+            const std::string_view n = c.name();
+            if (n == "SimpleDatatype" && !simple)
+                simple = c;
+            else if (n == "DatatypeRef" && !ref)
+                ref = c;
+            else if (n == "Name" && !name)
+                name = c;
+            else if (n == "Description" && !description)
+                description = c;
+        }
+        if (simple) {
             const TActualSimpleDataType kind = simple_kind(xsi_kind(simple));
             if (kind == asdtNONE) continue;
             item.SimpleTD = decode_simple(simple, kind);
-        } else if (const pugi::xml_node ref = child.child("DatatypeRef")) {
+        } else if (ref) {
             item.SimpleTD.IsSimpleDataRef = true;
             item.SimpleTD.DataTypeId = text_of(ref, "datatypeId");
         } else {
             continue;
         }
-        item.Name = text_id(child, "Name");
-        item.Description = text_id(child, "Description");
+        item.Name = text_of(name, "textId");
+        item.Description = text_of(description, "textId");
         record.Arr_RecItem.push_back(std::move(item));
     }
 }

@@ -2,9 +2,11 @@
 // Attribute and name conventions shared by the IODD readers. Internal to iodd/.
 #include "texts/StringUtil.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -79,15 +81,47 @@ inline float to_float(std::string_view text) {
     return ec == std::errc() && end == text.data() + text.size() ? value : 0.0f;
 }
 
+// Which namespace a prefix is bound to at an element: the nearest declaration on the
+// element or an ancestor. Every typed element asks, and the answer for an element is the
+// answer for its parent unless it declares the prefix itself, so answers are remembered
+// per element: a lookup climbs only to the nearest element already answered.
+class PrefixScopes {
+public:
+    // The namespace bound to `prefix` at `node`; nullopt when nothing declares it.
+    std::optional<std::string_view> binding(pugi::xml_node node, std::string_view prefix);
+
+private:
+    struct Entry {
+        const void* node = nullptr;
+        std::string_view prefix;
+        std::optional<std::string_view> uri;
+    };
+    Entry& slot(pugi::xml_node node) {
+        const auto key = reinterpret_cast<std::uintptr_t>(node.internal_object());
+        return entries_[((key >> 6) ^ (key >> 14)) % entries_.size()];
+    }
+    std::array<Entry, 512> entries_{};
+};
+
 // An attribute in a namespace, whatever prefix the file binds to it. A prefix the file
 // never declares counts when it is the usual one (`fallback_prefix`), so that hand-written
 // files without declarations still read.
-pugi::xml_attribute ns_attribute(pugi::xml_node node, std::string_view local, std::string_view uri,
-                                 std::string_view fallback_prefix);
+pugi::xml_attribute ns_attribute(PrefixScopes& scopes, pugi::xml_node node, std::string_view local,
+                                 std::string_view uri, std::string_view fallback_prefix);
 
-// The xsi type of a node, trimmed and upper-cased ("" when missing).
-inline std::string xsi_kind(pugi::xml_node node) {
-    return ascii_upper(trim(ns_attribute(node, "type", Xsi_Namespace, "xsi").value()));
+// Calls f(name, attribute) for each attribute: one pass instead of a search per name,
+// for the elements that occur thousands of times.
+template <class F> void for_each_attribute(pugi::xml_node node, F f) {
+    for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute())
+        f(std::string_view(a.name()), a);
+}
+
+// Number of element children, to size a list before it is filled.
+inline std::size_t element_count(pugi::xml_node node) {
+    std::size_t n = 0;
+    for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling())
+        n += c.type() == pugi::node_element;
+    return n;
 }
 
 // Elements only: comments, processing instructions and stray text are not entries.

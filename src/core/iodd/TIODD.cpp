@@ -145,8 +145,8 @@ const TEventData* TIODD::Get_Event_SD(int Code) const {
 
 std::string TIODD::GetDesc_ExtTextCol(bool StdDef, const std::string& Text) const {
     if (Text.empty()) return {};
-    const std::string* found = (StdDef ? SD_ExtTextCol : ExtTextCol).find(Text);
-    return found ? *found : Text;
+    const auto found = (StdDef ? SD_ExtTextCol : ExtTextCol).find(Text);
+    return found ? std::string(*found) : Text;
 }
 
 } // namespace kestrion

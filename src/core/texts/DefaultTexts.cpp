@@ -338,6 +338,8 @@ const std::vector<DefaultText>& default_texts() {
         {1309, "Device Name"},
         {1310, "FileName"},
         {1311, "IODD File already exists in Catalog, Do you want to overwrite file?"},
+        {1312, "Reading the IODD Catalog..."},
+        {1313, "The IODD File could not be added to the Catalog:"},
         {1402, "Update Device by Ethernet (UDP)"},
         {1403, "Update Device Using the Ethernet Port"},
         {1406, "Insert the IP Address of Device"},
