@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -62,6 +63,30 @@ std::string synthetic_iodd(int variables) {
            texts + "</PrimaryLanguage></ExternalTextCollection></IODevice>";
 }
 
+// Lays a compact document out the way device files are written: one element per line,
+// indented with tabs, lines ending in CR LF.
+std::string indented(const std::string& compact) {
+    std::string out;
+    out.reserve(compact.size() * 3 / 2);
+    int depth = 0;
+    for (std::size_t i = 0; i < compact.size();) {
+        if (compact[i] != '<') {
+            out += compact[i++];
+            continue;
+        }
+        const std::size_t end = compact.find('>', i);
+        const bool closing = compact[i + 1] == '/';
+        const bool opening = !closing && compact[i + 1] != '?' && compact[end - 1] != '/';
+        if (closing) --depth;
+        // A closing tag right after text stays on the text's line.
+        if (i > 0 && compact[i - 1] == '>') out += "\r\n" + std::string(std::max(depth, 0), '\t');
+        out.append(compact, i, end + 1 - i);
+        if (opening) ++depth;
+        i = end + 1;
+    }
+    return out;
+}
+
 const std::string& large_iodd() {
     static const std::string bytes = [] {
         int n = 1000;
@@ -82,7 +107,7 @@ struct CatalogFolder {
         std::filesystem::create_directories(path);
         for (int i = 0; i < 300; ++i)
             std::ofstream(path / ("device-" + std::to_string(i) + ".xml"), std::ios::binary)
-                << synthetic_iodd(20 + i % 131);
+                << indented(synthetic_iodd(20 + i % 131));
     }
     ~CatalogFolder() {
         std::error_code ec;

@@ -102,6 +102,7 @@ TProcessDataInOut IoddReader::read_process_data_part(pugi::xml_node node) {
 
 void IoddReader::read_process_data(pugi::xml_node collection) {
     auto& list = m_.ProfileBody.DeviceFunction.ProcessDataCollection.ProcessData_List;
+    list.reserve(element_count(collection));
     for (pugi::xml_node child : collection.children()) {
         if (!is_entry(child)) continue;
         TProcessData& pd = list.emplace_back();
@@ -137,35 +138,51 @@ TEventRef IoddReader::read_event(pugi::xml_node node) {
     return nullptr;
 }
 
+namespace {
+
+// A menu entry's attributes, copied as written; one pass, the first of each name counts.
+TMenuRef read_menu_ref(pugi::xml_node entry, bool variable) {
+    TMenuRecordItemRef ref;
+    std::string* fields[] = {&ref.VariableId,   &ref.SubIndex, &ref.Gradient,
+                             &ref.Offset,       &ref.UnitCode, &ref.AccessRightRestriction,
+                             &ref.DisplayFormat};
+    static constexpr std::string_view names[] = {
+        "variableId",   "subindex", "gradient", "offset", "unitCode", "accessRightRestriction",
+        "displayFormat"};
+    bool seen[std::size(names)] = {};
+    for_each_attribute(entry, [&](std::string_view name, pugi::xml_attribute a) {
+        for (std::size_t k = 0; k < std::size(names); ++k)
+            if (name == names[k]) {
+                if (!std::exchange(seen[k], true) && (k != 1 || !variable)) *fields[k] = a.value();
+                return;
+            }
+    });
+    if (!variable) return ref;
+    return TMenuVariableRef{std::move(ref.VariableId),
+                            std::move(ref.Gradient),
+                            std::move(ref.Offset),
+                            std::move(ref.UnitCode),
+                            std::move(ref.AccessRightRestriction),
+                            std::move(ref.DisplayFormat)};
+}
+
+} // namespace
+
 void IoddReader::read_menus(pugi::xml_node userInterface) {
     auto& menus = m_.ProfileBody.DeviceFunction.UserInterface.MenuCollection.Menu_List;
-    for (pugi::xml_node child : userInterface.child("MenuCollection").children()) {
+    const pugi::xml_node collection = userInterface.child("MenuCollection");
+    menus.reserve(element_count(collection));
+    for (pugi::xml_node child : collection.children()) {
         if (!is_entry(child)) continue;
         TMenu& menu = menus.emplace_back();
         read_text(child, "id", menu.Id);
+        menu.MenuVariableRef_List.reserve(element_count(child));
         for (pugi::xml_node entry : child.children()) {
             const std::string_view name = entry.name();
             if (name == "Name") {
                 menu.Name = text_of(entry, "textId");
-            } else if (name == "VariableRef") {
-                TMenuVariableRef ref;
-                read_text(entry, "variableId", ref.VariableId);
-                read_text(entry, "gradient", ref.Gradient);
-                read_text(entry, "offset", ref.Offset);
-                read_text(entry, "unitCode", ref.UnitCode);
-                read_text(entry, "accessRightRestriction", ref.AccessRightRestriction);
-                read_text(entry, "displayFormat", ref.DisplayFormat);
-                menu.MenuVariableRef_List.emplace_back(std::move(ref));
-            } else if (name == "RecordItemRef") {
-                TMenuRecordItemRef ref;
-                read_text(entry, "variableId", ref.VariableId);
-                read_text(entry, "subindex", ref.SubIndex);
-                read_text(entry, "gradient", ref.Gradient);
-                read_text(entry, "offset", ref.Offset);
-                read_text(entry, "unitCode", ref.UnitCode);
-                read_text(entry, "accessRightRestriction", ref.AccessRightRestriction);
-                read_text(entry, "displayFormat", ref.DisplayFormat);
-                menu.MenuVariableRef_List.emplace_back(std::move(ref));
+            } else if (name == "VariableRef" || name == "RecordItemRef") {
+                menu.MenuVariableRef_List.push_back(read_menu_ref(entry, name == "VariableRef"));
             }
         }
     }
