@@ -3,6 +3,7 @@
 #include "gui/Prompter.h"
 #include "gui/Style.h"
 #include "gui/TFAbout.h"
+#include "gui/TFIOLink_IODD_Catalog.h"
 #include "gui/TFNew_Project.h"
 #include "gui/TFOpenConf.h"
 #include "gui/TFParGen.h"
@@ -63,6 +64,8 @@ TFKestrionFirmWare::TFKestrionFirmWare(GlobalState& state, Prompter& prompter,
     FSoftOptions->changeLanguage = [this] { Change_Language(); };
     FParGen = new TFParGen(state_, prompter_, this);
     stepDialogs_.emplace_back(Step::SetCommunication, FParGen);
+    // Opened from the IO-Link channel editor, not from a step of its own.
+    FIOLink_IODD_Catalog = new TFIOLink_IODD_Catalog(state_, prompter_, this);
 }
 
 TFKestrionFirmWare::~TFKestrionFirmWare() = default;
@@ -194,7 +197,8 @@ void TFKestrionFirmWare::Set_Lang() {
 
 void TFKestrionFirmWare::Change_Language() {
     Set_Lang();
-    for (LangWindow* window : std::initializer_list<LangWindow*>{FNew_Project, FOpenConf, FSoftOptions, FParGen})
+    for (LangWindow* window : std::initializer_list<LangWindow*>{FNew_Project, FOpenConf, FSoftOptions,
+                                                                 FParGen, FIOLink_IODD_Catalog})
         if (window) window->Set_Lang();
 }
 

@@ -14,6 +14,7 @@ namespace kestrion::gui {
 
 class Prompter;
 class TFAbout;
+class TFIOLink_IODD_Catalog;
 class TFNew_Project;
 class TFOpenConf;
 class TFParGen;
@@ -50,6 +51,7 @@ public:
     TFNew_Project* FNew_Project;
     TFOpenConf* FOpenConf;
     TFParGen* FParGen;
+    TFIOLink_IODD_Catalog* FIOLink_IODD_Catalog;
     TFAbout* FAbout;
     TFSoftOptions* FSoftOptions;
 

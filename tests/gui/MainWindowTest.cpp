@@ -52,6 +52,21 @@ TEST_F(MainWindow, LabelsShowTheActiveConfiguration) {
     EXPECT_EQ(window->L_Conf2->text(), "Use Step1 to open or create new configuration");
 }
 
+TEST_F(MainWindow, ChangeLanguageRelabelsEveryWindow) {
+    workspace.write("LANGUAGE/Italiano.lng",
+                    "STR0015 = Nuova Configurazione\nSTR0100 = Nuovo\nSTR0200 = Apri\nSTR0300 = Opzioni\n"
+                    "STR0400 = Comunicazione\nSTR1300 = Catalogo\n");
+    start();
+    state.Language = "Italiano";
+    Load_Language(state.Lang_Text, state.Path_Language, state.Language);
+    window->Change_Language();
+    EXPECT_EQ(window->findChild<QAbstractButton*>("Btn_New_Configuration")->text(), "Nuova Configurazione");
+    QStringList titles;
+    for (const char* name : {"FNew_Project", "FOpenConf", "FSoftOptions", "FParGen", "FIOLink_IODD_Catalog"})
+        titles << window->findChild<QDialog*>(name)->windowTitle();
+    EXPECT_EQ(titles, (QStringList{"Nuovo", "Apri", "Opzioni", "Comunicazione", "Catalogo"}));
+}
+
 TEST_F(MainWindow, NewConfigurationCreatesAndActivatesTheProject) {
     start();
     onDialog = [](QDialog& d) {
