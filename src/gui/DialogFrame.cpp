@@ -4,7 +4,6 @@
 #include "gui/TitlePanel.h"
 
 #include <QDialog>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -25,9 +24,10 @@ DialogFrame::DialogFrame(QDialog* dialog, QSize clientSize) {
     outer->addWidget(title_);
 
     body_ = new QWidget(dialog);
-    rows_ = new QFormLayout(body_);
+    rows_ = new QVBoxLayout(body_);
     rows_->setContentsMargins(16, 12, 16, 6);
-    rows_->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    // Rows sit at the top; a list or table that wants the room takes it instead.
+    rows_->addStretch(1);
     outer->addWidget(body_, 1);
 
     auto* strip = new QWidget(dialog);
@@ -38,8 +38,17 @@ DialogFrame::DialogFrame(QDialog* dialog, QSize clientSize) {
     outer->addWidget(strip);
 }
 
-void DialogFrame::addRow(QWidget* label, QWidget* field) { rows_->addRow(label, field); }
-void DialogFrame::addRow(QWidget* wide) { rows_->addRow(wide); }
+void DialogFrame::addRow(QWidget* label, QWidget* field) {
+    addRow(label);
+    addRow(field);
+}
+
+void DialogFrame::addRow(QWidget* wide) {
+    const int stretchIndex = rows_->count() - 1;
+    const bool grows = wide->sizePolicy().verticalPolicy() & QSizePolicy::ExpandFlag;
+    rows_->insertWidget(stretchIndex, wide, grows ? 1 : 0);
+    if (grows) rows_->setStretch(rows_->count() - 1, 0);
+}
 
 QPushButton* DialogFrame::addButton(const char* objectName) {
     auto* button = new QPushButton(body_->parentWidget());

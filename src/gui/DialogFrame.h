@@ -2,8 +2,8 @@
 #include <QSize>
 
 class QDialog;
-class QFormLayout;
 class QHBoxLayout;
+class QVBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -20,7 +20,10 @@ public:
 
     TitlePanel* title() const { return title_; }
     QWidget* body() const { return body_; }
+    // A label above its field.
     void addRow(QWidget* label, QWidget* field);
+    // One widget across the body; one that grows vertically (a list, a table) takes the
+    // free height.
     void addRow(QWidget* wide);
     // A button of the strip, in order from left to right.
     QPushButton* addButton(const char* objectName);
@@ -28,7 +31,7 @@ public:
 private:
     TitlePanel* title_;
     QWidget* body_;
-    QFormLayout* rows_;
+    QVBoxLayout* rows_;
     QHBoxLayout* buttons_;
 };
 
