@@ -34,7 +34,6 @@ public:
     void Set_Lang() override;
     // Re-applies the texts of every window after the language has changed.
     void Change_Language();
-    void Set_Files() { state_.Set_Files(); }
     // Writes the settings file; a failure is reported, never fatal.
     bool Save_Setting();
 

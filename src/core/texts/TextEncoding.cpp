@@ -36,8 +36,6 @@ char32_t next_utf8(std::string_view s, size_t& i) {
     return cp;
 }
 
-} // namespace
-
 void append_utf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -91,6 +89,8 @@ std::string utf16_to_utf8(std::string_view bytes, bool bigEndian) {
     return out;
 }
 
+} // namespace
+
 std::string sanitize_utf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
@@ -103,23 +103,6 @@ std::string decode_text_file(std::string_view bytes) {
     if (bytes.substr(0, 2) == "\xFF\xFE") return utf16_to_utf8(bytes.substr(2), false);
     if (bytes.substr(0, 2) == "\xFE\xFF") return utf16_to_utf8(bytes.substr(2), true);
     return cp1252_to_utf8(bytes);
-}
-
-std::string utf8_to_cp1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (size_t i = 0; i < utf8.size();) {
-        const char32_t cp = next_utf8(utf8, i);
-        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-            out += static_cast<char>(cp);
-            continue;
-        }
-        char mapped = '?';
-        for (size_t k = 0; k < kCp1252High.size(); ++k)
-            if (kCp1252High[k] == cp) mapped = static_cast<char>(0x80 + k);
-        out += mapped;
-    }
-    return out;
 }
 
 } // namespace kestrion

@@ -9,13 +9,7 @@ namespace kestrion {
 // Malformed sequences become U+FFFD, so the result is always valid UTF-8.
 std::string decode_text_file(std::string_view bytes);
 
-std::string cp1252_to_utf8(std::string_view bytes);
-std::string utf16_to_utf8(std::string_view bytes, bool bigEndian);
+// The same bytes with every malformed UTF-8 sequence replaced by U+FFFD.
 std::string sanitize_utf8(std::string_view bytes);
-
-// Windows-1252 bytes of a UTF-8 text; characters that code page lacks become '?'.
-std::string utf8_to_cp1252(std::string_view utf8);
-
-void append_utf8(std::string& out, char32_t cp);
 
 } // namespace kestrion
