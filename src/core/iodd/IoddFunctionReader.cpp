@@ -12,12 +12,12 @@ void IoddReader::read_variable_collection(pugi::xml_node collection, TVariableCo
     into.Var_List.reserve(into.Var_List.size() + element_count(collection));
     for (pugi::xml_node child : collection.children()) {
         if (!is_entry(child)) continue;
-        TVariable variable;
-        const bool ok = read_variable(child, variable);
-        if (failed()) return;
-        if (!ok) continue;
-        (variable.VarType == vtStdVarRef ? into.StdVar_List : into.Var_List)
-            .push_back(std::move(variable));
+        // Read in place: a variable is large, and nearly every entry is one.
+        const bool standard = !loose_is(child.name(), "VARIABLE");
+        auto& list = standard ? into.StdVar_List : into.Var_List;
+        const bool ok = read_variable(child, list.emplace_back());
+        if (failed()) return list.pop_back();
+        if (!ok) list.pop_back();
     }
 }
 
@@ -38,41 +38,43 @@ bool IoddReader::read_variable(pugi::xml_node node, TVariable& v) {
         // The first attribute of a name counts, as a search by name would find it.
         bool seen[7] = {};
         const auto first = [&](int k) { return !std::exchange(seen[k], true); };
-        for_each_attribute(node, [&](std::string_view name, pugi::xml_attribute a) {
-            const std::string_view text = a.value();
-            if (name == "id" && first(0)) {
-                v.Id = text;
-            } else if (name == "accessRights" && first(1)) {
-                v.AccessRights = text == "rw" ? arRW : text == "ro" ? arRO : arWO;
-            } else if (name == "index" && first(2)) {
-                to_integer(text, v.Index);
-            } else if (name == "defaultValue" && first(3)) {
-                v.DefaultValue = text;
-            } else if (name == "dynamic" && first(4)) {
-                v.Dynamic_V = text == "true";
-            } else if (name == "modifiesOtherVariables" && first(5)) {
-                v.ModifiesOtherVariables = text == "true";
-            } else if (name == "excludedFromDataStorage" && first(6)) {
-                v.ExcludedFromDataStorage = text == "true";
+        for_each_attribute(node, [&](const char* name, pugi::xml_attribute a) {
+            const char* text = a.value();
+            if (is_name(name, "id")) {
+                if (first(0)) v.Id = text;
+            } else if (is_name(name, "accessRights")) {
+                if (first(1))
+                    v.AccessRights = is_name(text, "rw") ? arRW : is_name(text, "ro") ? arRO : arWO;
+            } else if (is_name(name, "index")) {
+                if (first(2)) to_integer(text, v.Index);
+            } else if (is_name(name, "defaultValue")) {
+                if (first(3)) v.DefaultValue = text;
+            } else if (is_name(name, "dynamic")) {
+                if (first(4)) v.Dynamic_V = is_name(text, "true");
+            } else if (is_name(name, "modifiesOtherVariables")) {
+                if (first(5)) v.ModifiesOtherVariables = is_name(text, "true");
+            } else if (is_name(name, "excludedFromDataStorage")) {
+                if (first(6)) v.ExcludedFromDataStorage = is_name(text, "true");
             }
         });
         // One pass over the children; the first of each name counts.
         pugi::xml_node name, description, type, ref;
         for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling()) {
-            const std::string_view n = c.name();
-            if (n == "Name" && !name)
-                name = c;
-            else if (n == "Description" && !description)
-                description = c;
-            else if (n == "Datatype" && !type)
-                type = c;
-            else if (n == "DatatypeRef" && !ref)
-                ref = c;
-            else if (n == "RecordItemInfo")
+            const char* n = c.name();
+            if (is_name(n, "Datatype")) {
+                if (!type) type = c;
+            } else if (is_name(n, "Name")) {
+                if (!name) name = c;
+            } else if (is_name(n, "Description")) {
+                if (!description) description = c;
+            } else if (is_name(n, "DatatypeRef")) {
+                if (!ref) ref = c;
+            } else if (is_name(n, "RecordItemInfo")) {
                 read_record_item_info(c, v.RecordItemInfoList.emplace_back());
+            }
         }
-        v.Name = text_of(name, "textId");
-        v.Description = text_of(description, "textId");
+        if (name) read_text(name, "textId", v.Name);
+        if (description) read_text(description, "textId", v.Description);
         if (type) read_datatype(type, v.DataType.emplace());
         // When both are given, the reference wins.
         if (ref) read_datatype(ref, v.DataType.emplace());
@@ -143,19 +145,25 @@ namespace {
 // A menu entry's attributes, copied as written; one pass, the first of each name counts.
 TMenuRef read_menu_ref(pugi::xml_node entry, bool variable) {
     TMenuRecordItemRef ref;
-    std::string* fields[] = {&ref.VariableId,   &ref.SubIndex, &ref.Gradient,
-                             &ref.Offset,       &ref.UnitCode, &ref.AccessRightRestriction,
-                             &ref.DisplayFormat};
-    static constexpr std::string_view names[] = {
-        "variableId",   "subindex", "gradient", "offset", "unitCode", "accessRightRestriction",
-        "displayFormat"};
-    bool seen[std::size(names)] = {};
-    for_each_attribute(entry, [&](std::string_view name, pugi::xml_attribute a) {
-        for (std::size_t k = 0; k < std::size(names); ++k)
-            if (name == names[k]) {
-                if (!std::exchange(seen[k], true) && (k != 1 || !variable)) *fields[k] = a.value();
-                return;
-            }
+    bool seen[7] = {};
+    const auto take = [&](int k, std::string& field, pugi::xml_attribute a) {
+        if (!std::exchange(seen[k], true)) field = a.value();
+    };
+    for_each_attribute(entry, [&](const char* name, pugi::xml_attribute a) {
+        if (is_name(name, "variableId"))
+            take(0, ref.VariableId, a);
+        else if (is_name(name, "subindex")) {
+            if (!variable) take(1, ref.SubIndex, a);
+        } else if (is_name(name, "gradient"))
+            take(2, ref.Gradient, a);
+        else if (is_name(name, "offset"))
+            take(3, ref.Offset, a);
+        else if (is_name(name, "unitCode"))
+            take(4, ref.UnitCode, a);
+        else if (is_name(name, "accessRightRestriction"))
+            take(5, ref.AccessRightRestriction, a);
+        else if (is_name(name, "displayFormat"))
+            take(6, ref.DisplayFormat, a);
     });
     if (!variable) return ref;
     return TMenuVariableRef{std::move(ref.VariableId),
@@ -178,11 +186,13 @@ void IoddReader::read_menus(pugi::xml_node userInterface) {
         read_text(child, "id", menu.Id);
         menu.MenuVariableRef_List.reserve(element_count(child));
         for (pugi::xml_node entry : child.children()) {
-            const std::string_view name = entry.name();
-            if (name == "Name") {
+            const char* name = entry.name();
+            if (is_name(name, "VariableRef")) {
+                menu.MenuVariableRef_List.push_back(read_menu_ref(entry, true));
+            } else if (is_name(name, "RecordItemRef")) {
+                menu.MenuVariableRef_List.push_back(read_menu_ref(entry, false));
+            } else if (is_name(name, "Name")) {
                 menu.Name = text_of(entry, "textId");
-            } else if (name == "VariableRef" || name == "RecordItemRef") {
-                menu.MenuVariableRef_List.push_back(read_menu_ref(entry, name == "VariableRef"));
             }
         }
     }

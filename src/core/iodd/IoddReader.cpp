@@ -192,14 +192,14 @@ void IoddReader::read_texts(pugi::xml_node collection, TExtTextCol& into, bool o
     into.reserve(count, count * 48);
     for (pugi::xml_node text : primary.children()) {
         if (!is_entry(text)) continue;
-        if (onlyTextElements && std::string_view(text.name()) != "Text") continue;
+        if (onlyTextElements && !is_name(text.name(), "Text")) continue;
         const char* id = nullptr;
         const char* value = nullptr;
         for (pugi::xml_attribute a = text.first_attribute(); a; a = a.next_attribute()) {
-            const std::string_view name = a.name();
-            if (!id && name == "id")
+            const char* name = a.name();
+            if (!id && is_name(name, "id"))
                 id = a.value();
-            else if (!value && name == "value")
+            else if (!value && is_name(name, "value"))
                 value = a.value();
         }
         into.Add(id ? id : "", value ? value : "");

@@ -54,23 +54,23 @@ private:
     void read_texts(pugi::xml_node collection, TExtTextCol& into, bool onlyTextElements);
     void physical_layer(pugi::xml_node root);
 
-    TSimpleDataType decode_simple(pugi::xml_node node, TActualSimpleDataType kind);
+    void decode_simple(pugi::xml_node node, TActualSimpleDataType kind, TSimpleDataType& into);
     void read_single_value(pugi::xml_node node, TActualSimpleDataType kind,
                            std::vector<TSingleValue>& into);
     void read_array(pugi::xml_node node, TComplexDataType& array);
     void read_record(pugi::xml_node node, TComplexDataType& record);
     TProcessDataInOut read_process_data_part(pugi::xml_node node);
 
-    // The xsi type of a node, trimmed and upper-cased ("" when missing).
-    std::string xsi_kind(pugi::xml_node node);
+    // The xsi type of a node as written ("" when missing).
+    const char* xsi_type(pugi::xml_node node);
 
     TIODD& m_;
     std::string failure_;
     iodd_xml::PrefixScopes scopes_;
 };
 
-// The simple kind an upper-cased xsi type names; asdtNONE for any other.
-TActualSimpleDataType simple_kind(std::string_view upperKind);
+// The simple kind an xsi type names (blanks and case aside); asdtNONE for any other.
+TActualSimpleDataType simple_kind(const char* kind);
 
 // Parses bytes in place into `doc`. Empty when it worked, otherwise why not.
 std::string parse_in_place(pugi::xml_document& doc, std::string& bytes);

@@ -9,19 +9,19 @@ namespace kestrion::iodd_detail {
 
 using namespace iodd_xml;
 
-TActualSimpleDataType simple_kind(std::string_view kind) {
+TActualSimpleDataType simple_kind(const char* kind) {
     static constexpr std::pair<std::string_view, TActualSimpleDataType> kinds[] = {
         {"BOOLEANT", asdtBooleanT}, {"UINTEGERT", asdtUIntegerT},
         {"INTEGERT", asdtIntegerT}, {"FLOAT32T", asdtFloat32T},
         {"STRINGT", asdtStringT},   {"OCTETSTRINGT", asdtOctetStringT},
         {"TIMET", asdtTimeT},       {"TIMESPANT", asdtTimeSpanT}};
     for (const auto& [name, value] : kinds)
-        if (kind == name) return value;
+        if (loose_is(kind, name)) return value;
     return asdtNONE;
 }
 
-std::string IoddReader::xsi_kind(pugi::xml_node node) {
-    return ascii_upper(trim(ns_attribute(scopes_, node, "type", Xsi_Namespace, "xsi").value()));
+const char* IoddReader::xsi_type(pugi::xml_node node) {
+    return ns_attribute(scopes_, node, "type", Xsi_Namespace, "xsi").value();
 }
 
 void IoddReader::read_datatype_collection(pugi::xml_node collection, TDataTypeCollection& into) {
@@ -44,22 +44,22 @@ bool IoddReader::read_datatype(pugi::xml_node node, TDataType& type) {
     if (!loose_is(node.name(), "DATATYPE")) return false;
     type.IsDataTypeRef = false;
     type.Ref_DataTypeId.clear();
-    const std::string kind = xsi_kind(node);
+    const char* kind = xsi_type(node);
     if (const TActualSimpleDataType simple = simple_kind(kind); simple != asdtNONE) {
         type.IsSimpleDataType = true;
-        type.SimpleDataType = decode_simple(node, simple);
+        decode_simple(node, simple, type.SimpleDataType.emplace());
         return true;
     }
     type.IsSimpleDataType = false;
     TComplexDataType& complex = type.ComplexDataType.emplace();
-    complex.Id = text_of(node, "id");
+    read_text(node, "id", complex.Id);
     if (const pugi::xml_attribute access = node.attribute("subindexAccessSupported")) {
         complex.SubIndexAccessSupPresent = true;
-        complex.SubIndexAccessSup = std::string_view(access.value()) == "true";
+        complex.SubIndexAccessSup = is_name(access.value(), "true");
     }
-    if (kind == "ARRAYT")
+    if (loose_is(kind, "ARRAYT"))
         read_array(node, complex);
-    else if (kind == "RECORDT")
+    else if (loose_is(kind, "RECORDT"))
         read_record(node, complex);
     return true;
 }
@@ -77,8 +77,8 @@ void IoddReader::read_array(pugi::xml_node node, TComplexDataType& array) {
     const pugi::xml_node element = node.child("SimpleDatatype");
     if (!element) return;
     // An element type given by DatatypeRef, or of a kind that is not simple, is not kept.
-    if (const TActualSimpleDataType simple = simple_kind(xsi_kind(element)); simple != asdtNONE)
-        array.Arr_RecItem.emplace_back().SimpleTD = decode_simple(element, simple);
+    if (const TActualSimpleDataType simple = simple_kind(xsi_type(element)); simple != asdtNONE)
+        decode_simple(element, simple, array.Arr_RecItem.emplace_back().SimpleTD);
 }
 
 void IoddReader::read_record(pugi::xml_node node, TComplexDataType& record) {
@@ -87,47 +87,51 @@ void IoddReader::read_record(pugi::xml_node node, TComplexDataType& record) {
     record.Arr_RecItem.reserve(element_count(node));
     for (pugi::xml_node child : node.children()) {
         if (!is_entry(child)) continue;
-        TRecordItem item;
+        TRecordItem& item = record.Arr_RecItem.emplace_back();
         item.SubIndex = 1;
         bool subindexSeen = false, offsetSeen = false;
-        for_each_attribute(child, [&](std::string_view name, pugi::xml_attribute a) {
-            if (name == "subindex" && !std::exchange(subindexSeen, true))
+        for_each_attribute(child, [&](const char* name, pugi::xml_attribute a) {
+            if (is_name(name, "subindex") && !std::exchange(subindexSeen, true))
                 to_integer(a.value(), item.SubIndex);
-            else if (name == "bitOffset" && !std::exchange(offsetSeen, true))
+            else if (is_name(name, "bitOffset") && !std::exchange(offsetSeen, true))
                 to_integer(a.value(), item.BitOffset);
         });
         // One pass over the item's children; the first of each name counts.
         pugi::xml_node simple, ref, name, description;
         for (pugi::xml_node c = child.first_child(); c; c = c.next_sibling()) {
-            const std::string_view n = c.name();
-            if (n == "SimpleDatatype" && !simple)
-                simple = c;
-            else if (n == "DatatypeRef" && !ref)
-                ref = c;
-            else if (n == "Name" && !name)
-                name = c;
-            else if (n == "Description" && !description)
-                description = c;
+            const char* n = c.name();
+            if (is_name(n, "SimpleDatatype")) {
+                if (!simple) simple = c;
+            } else if (is_name(n, "Name")) {
+                if (!name) name = c;
+            } else if (is_name(n, "Description")) {
+                if (!description) description = c;
+            } else if (is_name(n, "DatatypeRef")) {
+                if (!ref) ref = c;
+            }
         }
         if (simple) {
-            const TActualSimpleDataType kind = simple_kind(xsi_kind(simple));
-            if (kind == asdtNONE) continue;
-            item.SimpleTD = decode_simple(simple, kind);
+            const TActualSimpleDataType kind = simple_kind(xsi_type(simple));
+            if (kind == asdtNONE) {
+                record.Arr_RecItem.pop_back();
+                continue;
+            }
+            decode_simple(simple, kind, item.SimpleTD);
         } else if (ref) {
             item.SimpleTD.IsSimpleDataRef = true;
-            item.SimpleTD.DataTypeId = text_of(ref, "datatypeId");
+            read_text(ref, "datatypeId", item.SimpleTD.DataTypeId);
         } else {
+            record.Arr_RecItem.pop_back();
             continue;
         }
-        item.Name = text_of(name, "textId");
-        item.Description = text_of(description, "textId");
-        record.Arr_RecItem.push_back(std::move(item));
+        if (name) read_text(name, "textId", item.Name);
+        if (description) read_text(description, "textId", item.Description);
     }
 }
 
-TSimpleDataType IoddReader::decode_simple(pugi::xml_node node, TActualSimpleDataType kind) {
-    TSimpleDataType t;
-    t.Id = text_of(node, "id");
+void IoddReader::decode_simple(pugi::xml_node node, TActualSimpleDataType kind,
+                               TSimpleDataType& t) {
+    read_text(node, "id", t.Id);
     t.ActualSimpleDataType = kind;
     bool permitted = false;
     switch (kind) {
@@ -147,7 +151,7 @@ TSimpleDataType IoddReader::decode_simple(pugi::xml_node node, TActualSimpleData
         std::uint32_t bytes = 0;
         read_integer(node, "fixedLength", bytes);
         if (bytes <= UINT32_MAX / 8) t.FixedLength = bytes * 8;
-        if (kind == asdtStringT) t.Encodig = text_of(node, "encoding");
+        if (kind == asdtStringT) read_text(node, "encoding", t.Encodig);
         break;
     }
     case asdtTimeT:
@@ -158,41 +162,49 @@ TSimpleDataType IoddReader::decode_simple(pugi::xml_node node, TActualSimpleData
     if (permitted)
         for (pugi::xml_node child : node.children())
             if (is_entry(child)) read_single_value(child, kind, t.SingleValueRange);
-    return t;
 }
 
 void IoddReader::read_single_value(pugi::xml_node node, TActualSimpleDataType kind,
                                    std::vector<TSingleValue>& into) {
     const bool integer = kind == asdtUIntegerT || kind == asdtIntegerT;
-    if (loose_is(node.name(), "SINGLEVALUE")) {
+    const char* name = node.name();
+    if (loose_is(name, "SINGLEVALUE")) {
         if (kind == asdtBooleanT) {
             into.push_back(TBooleanValueT{flag(node, "value"), {}});
         } else if (integer) {
             TIntegerValueRangeT v;
-            to_integer(text_of(node, "value"), v.Value);
-            into.push_back(v);
+            to_integer(node.attribute("value").value(), v.Value);
+            into.push_back(std::move(v));
         } else {
-            into.push_back(TFloat32ValueRangeT{1, to_float(text_of(node, "value")), 0, 0, {}});
+            into.push_back(
+                TFloat32ValueRangeT{1, to_float(node.attribute("value").value()), 0, 0, {}});
         }
-    } else if (loose_is(node.name(), "VALUERANGE")) {
+    } else if (loose_is(name, "VALUERANGE")) {
         if (kind == asdtBooleanT) return;
         if (integer) {
             TIntegerValueRangeT v;
             v.ValueType = 0;
-            to_integer(text_of(node, "lowerValue"), v.LowerValue);
-            to_integer(text_of(node, "upperValue"), v.UpperValue);
-            into.push_back(v);
+            for_each_attribute(node, [&, lower = false, upper = false](
+                                         const char* attribute, pugi::xml_attribute a) mutable {
+                if (is_name(attribute, "lowerValue") && !std::exchange(lower, true))
+                    to_integer(a.value(), v.LowerValue);
+                else if (is_name(attribute, "upperValue") && !std::exchange(upper, true))
+                    to_integer(a.value(), v.UpperValue);
+            });
+            into.push_back(std::move(v));
         } else {
             into.push_back(TFloat32ValueRangeT{0,
                                                0,
-                                               to_float(text_of(node, "lowerValue")),
-                                               to_float(text_of(node, "upperValue")),
+                                               to_float(node.attribute("lowerValue").value()),
+                                               to_float(node.attribute("upperValue").value()),
                                                {}});
         }
     } else {
         return;
     }
-    std::visit([&](auto& v) { v.Name = text_id(node, "Name"); }, into.back());
+    if (const pugi::xml_node label = node.child("Name"))
+        if (const pugi::xml_attribute id = label.attribute("textId"))
+            std::visit([&](auto& v) { v.Name = id.value(); }, into.back());
 }
 
 } // namespace kestrion::iodd_detail

@@ -37,6 +37,34 @@ inline bool loose_is(std::string_view name, std::string_view upper) {
     return true;
 }
 
+inline bool is_blank(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u != 0 && u <= 0x20;
+}
+
+// The same for a name as pugixml holds it: a mismatch ends the comparison at its first
+// differing character instead of measuring the whole name first.
+inline bool loose_is(const char* name, std::string_view upper) {
+    while (is_blank(*name))
+        ++name;
+    for (const char u : upper) {
+        char c = *name;
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c != u) return false; // the terminator never equals a letter of `upper`
+        ++name;
+    }
+    while (is_blank(*name))
+        ++name;
+    return *name == '\0';
+}
+
+// Exact comparison of a pugixml name or value with a literal, without measuring it first.
+template <std::size_t N> bool is_name(const char* s, const char (&literal)[N]) {
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        if (s[i] != literal[i]) return false;
+    return s[N - 1] == '\0';
+}
+
 // Copies an attribute into a text field only when the attribute is there.
 inline void read_text(pugi::xml_node node, const char* name, std::string& field) {
     if (const pugi::xml_attribute a = node.attribute(name)) field = a.value();
@@ -67,6 +95,19 @@ template <class T> bool to_integer(std::string_view text, T& out) {
     return true;
 }
 
+// The same for an attribute value as pugixml holds it. Most are a few plain digits,
+// converted on the spot; anything else takes the general way.
+template <class T> bool to_integer(const char* text, T& out) {
+    long long value = 0;
+    int digits = 0;
+    for (; text[digits] >= '0' && text[digits] <= '9' && digits < 18; ++digits)
+        value = value * 10 + (text[digits] - '0');
+    if (digits == 0 || text[digits] != '\0') return to_integer(std::string_view(text), out);
+    if constexpr (sizeof(T) < sizeof(long long) || std::is_signed_v<T>)
+        if (value > static_cast<long long>(std::numeric_limits<T>::max())) return false;
+    out = static_cast<T>(value);
+    return true;
+}
 // Reads an integer attribute; a missing attribute or a text that does not convert leaves
 // the field as it was.
 template <class T> void read_integer(pugi::xml_node node, const char* name, T& field) {
@@ -92,12 +133,12 @@ public:
 
 private:
     struct Entry {
-        const void* node = nullptr;
+        const pugi::xml_node_struct* node = nullptr;
         std::string_view prefix;
         std::optional<std::string_view> uri;
     };
-    Entry& slot(pugi::xml_node node) {
-        const auto key = reinterpret_cast<std::uintptr_t>(node.internal_object());
+    Entry& slot(const pugi::xml_node_struct* node) {
+        const auto key = reinterpret_cast<std::uintptr_t>(node);
         return entries_[((key >> 6) ^ (key >> 14)) % entries_.size()];
     }
     std::array<Entry, 512> entries_{};
@@ -110,10 +151,11 @@ pugi::xml_attribute ns_attribute(PrefixScopes& scopes, pugi::xml_node node, std:
                                  std::string_view uri, std::string_view fallback_prefix);
 
 // Calls f(name, attribute) for each attribute: one pass instead of a search per name,
-// for the elements that occur thousands of times.
+// for the elements that occur thousands of times. The name is pugixml's own text, to be
+// compared with is_name.
 template <class F> void for_each_attribute(pugi::xml_node node, F f) {
     for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute())
-        f(std::string_view(a.name()), a);
+        f(a.name(), a);
 }
 
 // Number of element children, to size a list before it is filled.
