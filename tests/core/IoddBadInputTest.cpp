@@ -151,6 +151,48 @@ TEST(IoddNamespaces, TheXsiTypeIsFoundByItsNamespace) {
     }
 }
 
+// The types of variables and record items are found without re-reading every ancestor;
+// a declaration on the variable or on the record item in between must still count.
+TEST(IoddNamespaces, DeclarationsBetweenCollectionAndTypeCount) {
+    struct Case {
+        const char* what;
+        std::string variableAttributes, recordType, itemAttributes, itemType;
+        TActualComplexDataType record;
+        TActualSimpleDataType item;
+    };
+    const std::string xsi = "http://www.w3.org/2001/XMLSchema-instance";
+    const Case cases[] = {
+        {"root declaration", "", R"(xsi:type="RecordT")", "", R"(xsi:type="UIntegerT")",
+         acdtRecordT, asdtUIntegerT},
+        {"variable binds another prefix", " xmlns:v=\"" + xsi + "\"", R"(v:type="RecordT")", "",
+         R"(v:type="UIntegerT")", acdtRecordT, asdtUIntegerT},
+        {"variable rebinds xsi", R"( xmlns:xsi="urn:other")", R"(xsi:type="RecordT")", "",
+         R"(xsi:type="UIntegerT")", acdtNONE, asdtNONE},
+        {"record item binds another prefix", "", R"(xsi:type="RecordT")",
+         " xmlns:r=\"" + xsi + "\"", R"(r:type="UIntegerT")", acdtRecordT, asdtUIntegerT},
+        {"record item rebinds xsi", "", R"(xsi:type="RecordT")", R"( xmlns:xsi="urn:other")",
+         R"(xsi:type="UIntegerT")", acdtRecordT, asdtNONE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string function =
+            "<VariableCollection><Variable id=\"V\" index=\"64\"" + c.variableAttributes +
+            "><Datatype " + c.recordType + " bitLength=\"8\"><RecordItem subindex=\"1\"" +
+            c.itemAttributes + "><SimpleDatatype " + c.itemType +
+            " bitLength=\"8\"/></RecordItem></Datatype></Variable></VariableCollection>";
+        TIODD d;
+        ASSERT_TRUE(d.Decode_IODD_Bytes(device(function), false).ok());
+        const TVariable& v = d.ProfileBody.DeviceFunction.VariableCollection.Var_List.at(0);
+        ASSERT_TRUE(v.DataType && v.DataType->ComplexDataType);
+        const TComplexDataType& record = *v.DataType->ComplexDataType;
+        EXPECT_EQ(record.ActualComplexDataType, c.record);
+        const TActualSimpleDataType item =
+            record.Arr_RecItem.empty() ? asdtNONE
+                                       : record.Arr_RecItem[0].SimpleTD.ActualSimpleDataType;
+        EXPECT_EQ(item, c.item);
+    }
+}
+
 TEST(IoddStandardDefinitions, TheProfileRevisionPicksTheFile) {
     const auto system_command = [](const std::string& header, const std::filesystem::path& dir) {
         TIODD d;

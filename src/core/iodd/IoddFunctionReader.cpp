@@ -10,12 +10,12 @@ using namespace iodd_xml;
 
 void IoddReader::read_variable_collection(pugi::xml_node collection, TVariableCollection& into) {
     into.Var_List.reserve(into.Var_List.size() + element_count(collection));
-    for (pugi::xml_node child : collection.children()) {
+    for (pugi::xml_node child = collection.first_child(); child; child = child.next_sibling()) {
         if (!is_entry(child)) continue;
         // Read in place: a variable is large, and nearly every entry is one.
         const bool standard = !loose_is(child.name(), "VARIABLE");
         auto& list = standard ? into.StdVar_List : into.Var_List;
-        const bool ok = read_variable(child, list.emplace_back());
+        const bool ok = read_variable(child, list.emplace_back(), collection);
         if (failed()) return list.pop_back();
         if (!ok) list.pop_back();
     }
@@ -32,11 +32,12 @@ void read_record_item_info(pugi::xml_node info, TRecordItemInfo& item) {
 
 } // namespace
 
-bool IoddReader::read_variable(pugi::xml_node node, TVariable& v) {
+bool IoddReader::read_variable(pugi::xml_node node, TVariable& v, pugi::xml_node scope) {
     if (loose_is(node.name(), "VARIABLE")) {
         v.VarType = vtVariable;
         // The first attribute of a name counts, as a search by name would find it.
         bool seen[7] = {};
+        bool declares = false;
         const auto first = [&](int k) { return !std::exchange(seen[k], true); };
         for_each_attribute(node, [&](const char* name, pugi::xml_attribute a) {
             const char* text = a.value();
@@ -55,6 +56,8 @@ bool IoddReader::read_variable(pugi::xml_node node, TVariable& v) {
                 if (first(5)) v.ModifiesOtherVariables = is_name(text, "true");
             } else if (is_name(name, "excludedFromDataStorage")) {
                 if (first(6)) v.ExcludedFromDataStorage = is_name(text, "true");
+            } else if (is_declaration(name)) {
+                declares = true;
             }
         });
         // One pass over the children; the first of each name counts.
@@ -75,7 +78,8 @@ bool IoddReader::read_variable(pugi::xml_node node, TVariable& v) {
         }
         if (name) read_text(name, "textId", v.Name);
         if (description) read_text(description, "textId", v.Description);
-        if (type) read_datatype(type, v.DataType.emplace());
+        // Unless the variable declares a prefix, its collection's scope is its type's.
+        if (type) read_datatype(type, v.DataType.emplace(), declares ? pugi::xml_node() : scope);
         // When both are given, the reference wins.
         if (ref) read_datatype(ref, v.DataType.emplace());
         return true;
@@ -105,7 +109,7 @@ TProcessDataInOut IoddReader::read_process_data_part(pugi::xml_node node) {
 void IoddReader::read_process_data(pugi::xml_node collection) {
     auto& list = m_.ProfileBody.DeviceFunction.ProcessDataCollection.ProcessData_List;
     list.reserve(element_count(collection));
-    for (pugi::xml_node child : collection.children()) {
+    for (pugi::xml_node child = collection.first_child(); child; child = child.next_sibling()) {
         if (!is_entry(child)) continue;
         TProcessData& pd = list.emplace_back();
         read_text(child, "id", pd.Id);
@@ -180,12 +184,12 @@ void IoddReader::read_menus(pugi::xml_node userInterface) {
     auto& menus = m_.ProfileBody.DeviceFunction.UserInterface.MenuCollection.Menu_List;
     const pugi::xml_node collection = userInterface.child("MenuCollection");
     menus.reserve(element_count(collection));
-    for (pugi::xml_node child : collection.children()) {
+    for (pugi::xml_node child = collection.first_child(); child; child = child.next_sibling()) {
         if (!is_entry(child)) continue;
         TMenu& menu = menus.emplace_back();
         read_text(child, "id", menu.Id);
         menu.MenuVariableRef_List.reserve(element_count(child));
-        for (pugi::xml_node entry : child.children()) {
+        for (pugi::xml_node entry = child.first_child(); entry; entry = entry.next_sibling()) {
             const char* name = entry.name();
             if (is_name(name, "VariableRef")) {
                 menu.MenuVariableRef_List.push_back(read_menu_ref(entry, true));

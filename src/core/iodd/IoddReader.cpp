@@ -190,7 +190,7 @@ void IoddReader::read_texts(pugi::xml_node collection, TExtTextCol& into, bool o
     for (pugi::xml_node text = primary.first_child(); text; text = text.next_sibling())
         ++count;
     into.reserve(count, count * 48);
-    for (pugi::xml_node text : primary.children()) {
+    for (pugi::xml_node text = primary.first_child(); text; text = text.next_sibling()) {
         if (!is_entry(text)) continue;
         if (onlyTextElements && !is_name(text.name(), "Text")) continue;
         const char* id = nullptr;

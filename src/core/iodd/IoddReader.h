@@ -32,11 +32,13 @@ public:
     const std::string& failure() const { return failure_; }
 
     // Data types (IoddTypeReader.cpp).
-    bool read_datatype(pugi::xml_node node, TDataType& type);
+    // `scope`: an ancestor below which no element declares a namespace prefix (see
+    // PrefixScopes::binding); empty when not known.
+    bool read_datatype(pugi::xml_node node, TDataType& type, pugi::xml_node scope = {});
     void read_datatype_collection(pugi::xml_node collection, TDataTypeCollection& into);
 
     // Device function (IoddFunctionReader.cpp).
-    bool read_variable(pugi::xml_node node, TVariable& variable);
+    bool read_variable(pugi::xml_node node, TVariable& variable, pugi::xml_node scope = {});
     void read_variable_collection(pugi::xml_node collection, TVariableCollection& into);
     void read_process_data(pugi::xml_node collection);
     TEventRef read_event(pugi::xml_node node);
@@ -62,7 +64,7 @@ private:
     TProcessDataInOut read_process_data_part(pugi::xml_node node);
 
     // The xsi type of a node as written ("" when missing).
-    const char* xsi_type(pugi::xml_node node);
+    const char* xsi_type(pugi::xml_node node, pugi::xml_node scope = {});
 
     TIODD& m_;
     std::string failure_;

@@ -20,13 +20,13 @@ TActualSimpleDataType simple_kind(const char* kind) {
     return asdtNONE;
 }
 
-const char* IoddReader::xsi_type(pugi::xml_node node) {
-    return ns_attribute(scopes_, node, "type", Xsi_Namespace, "xsi").value();
+const char* IoddReader::xsi_type(pugi::xml_node node, pugi::xml_node scope) {
+    return ns_attribute(scopes_, node, "type", Xsi_Namespace, "xsi", scope).value();
 }
 
 void IoddReader::read_datatype_collection(pugi::xml_node collection, TDataTypeCollection& into) {
     into.ListDataType.reserve(into.ListDataType.size() + element_count(collection));
-    for (pugi::xml_node child : collection.children()) {
+    for (pugi::xml_node child = collection.first_child(); child; child = child.next_sibling()) {
         if (!is_entry(child)) continue;
         TDataType type;
         // A DatatypeRef here reports no success: it declares nothing.
@@ -35,7 +35,7 @@ void IoddReader::read_datatype_collection(pugi::xml_node collection, TDataTypeCo
     }
 }
 
-bool IoddReader::read_datatype(pugi::xml_node node, TDataType& type) {
+bool IoddReader::read_datatype(pugi::xml_node node, TDataType& type, pugi::xml_node scope) {
     if (loose_is(node.name(), "DATATYPEREF")) {
         type.IsDataTypeRef = true;
         type.Ref_DataTypeId = text_of(node, "datatypeId");
@@ -44,7 +44,7 @@ bool IoddReader::read_datatype(pugi::xml_node node, TDataType& type) {
     if (!loose_is(node.name(), "DATATYPE")) return false;
     type.IsDataTypeRef = false;
     type.Ref_DataTypeId.clear();
-    const char* kind = xsi_type(node);
+    const char* kind = xsi_type(node, scope);
     if (const TActualSimpleDataType simple = simple_kind(kind); simple != asdtNONE) {
         type.IsSimpleDataType = true;
         decode_simple(node, simple, type.SimpleDataType.emplace());
@@ -85,16 +85,18 @@ void IoddReader::read_record(pugi::xml_node node, TComplexDataType& record) {
     record.ActualComplexDataType = acdtRecordT;
     read_integer(node, "bitLength", record.BitLength);
     record.Arr_RecItem.reserve(element_count(node));
-    for (pugi::xml_node child : node.children()) {
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
         if (!is_entry(child)) continue;
         TRecordItem& item = record.Arr_RecItem.emplace_back();
         item.SubIndex = 1;
-        bool subindexSeen = false, offsetSeen = false;
+        bool subindexSeen = false, offsetSeen = false, declares = false;
         for_each_attribute(child, [&](const char* name, pugi::xml_attribute a) {
             if (is_name(name, "subindex") && !std::exchange(subindexSeen, true))
                 to_integer(a.value(), item.SubIndex);
             else if (is_name(name, "bitOffset") && !std::exchange(offsetSeen, true))
                 to_integer(a.value(), item.BitOffset);
+            else if (is_declaration(name))
+                declares = true;
         });
         // One pass over the item's children; the first of each name counts.
         pugi::xml_node simple, ref, name, description;
@@ -111,7 +113,9 @@ void IoddReader::read_record(pugi::xml_node node, TComplexDataType& record) {
             }
         }
         if (simple) {
-            const TActualSimpleDataType kind = simple_kind(xsi_type(simple));
+            // Unless the item declares a prefix, the record's own scope is the item type's.
+            const TActualSimpleDataType kind =
+                simple_kind(xsi_type(simple, declares ? pugi::xml_node() : node));
             if (kind == asdtNONE) {
                 record.Arr_RecItem.pop_back();
                 continue;
@@ -160,7 +164,7 @@ void IoddReader::decode_simple(pugi::xml_node node, TActualSimpleDataType kind,
         break;
     }
     if (permitted)
-        for (pugi::xml_node child : node.children())
+        for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling())
             if (is_entry(child)) read_single_value(child, kind, t.SingleValueRange);
 }
 

@@ -108,6 +108,7 @@ template <class T> bool to_integer(const char* text, T& out) {
     out = static_cast<T>(value);
     return true;
 }
+
 // Reads an integer attribute; a missing attribute or a text that does not convert leaves
 // the field as it was.
 template <class T> void read_integer(pugi::xml_node node, const char* name, T& field) {
@@ -129,7 +130,12 @@ inline float to_float(std::string_view text) {
 class PrefixScopes {
 public:
     // The namespace bound to `prefix` at `node`; nullopt when nothing declares it.
-    std::optional<std::string_view> binding(pugi::xml_node node, std::string_view prefix);
+    // `declaresNothing` says the caller has seen every attribute of `node` and found no
+    // declaration, which spares a second look; `from`, when given with it, is an ancestor
+    // such that no element between the two declares anything either, so that the climb
+    // starts there.
+    std::optional<std::string_view> binding(pugi::xml_node node, std::string_view prefix,
+                                            bool declaresNothing = false, pugi::xml_node from = {});
 
 private:
     struct Entry {
@@ -144,11 +150,19 @@ private:
     std::array<Entry, 512> entries_{};
 };
 
+// Whether an attribute name declares a namespace prefix (xmlns:p).
+inline bool is_declaration(const char* name) {
+    return name[0] == 'x' && name[1] == 'm' && name[2] == 'l' && name[3] == 'n' && name[4] == 's' &&
+           name[5] == ':';
+}
+
 // An attribute in a namespace, whatever prefix the file binds to it. A prefix the file
 // never declares counts when it is the usual one (`fallback_prefix`), so that hand-written
-// files without declarations still read.
+// files without declarations still read. `from`: as for PrefixScopes::binding, an
+// ancestor of `node` below which the caller has seen no declaration.
 pugi::xml_attribute ns_attribute(PrefixScopes& scopes, pugi::xml_node node, std::string_view local,
-                                 std::string_view uri, std::string_view fallback_prefix);
+                                 std::string_view uri, std::string_view fallback_prefix,
+                                 pugi::xml_node from = {});
 
 // Calls f(name, attribute) for each attribute: one pass instead of a search per name,
 // for the elements that occur thousands of times. The name is pugixml's own text, to be
