@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fstream>
+
 namespace kestrion {
 namespace {
 
@@ -233,6 +236,44 @@ TEST(IoddStandardDefinitions, ABrokenFileMakesTheDeviceUnusable) {
                      .Read_StandardDef_Bytes("<IODDStandardDefinitions><ExternalTextCollection/>"
                                              "</IODDStandardDefinitions>")
                      .ok());
+}
+
+// Standard definitions are kept between reads; a file that changes is read again, and a
+// file that turns bad makes the next device unusable instead of serving the old texts.
+TEST(IoddStandardDefinitions, AChangedFileIsReadAgain) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() /
+        ("kestrion-stddef-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path file = dir / "IODD-StandardDefinitions1.0.1.xml";
+    const auto write = [&](const std::string& text) {
+        std::ofstream(file, std::ios::binary | std::ios::trunc)
+            << R"(<IODDStandardDefinitions><ExternalTextCollection><PrimaryLanguage xml:lang="en">)"
+               R"(<Text id="STD_X" value=")"
+            << text
+            << R"("/></PrimaryLanguage></ExternalTextCollection></IODDStandardDefinitions>)";
+    };
+    const auto text = [&] {
+        TIODD d;
+        d.StandardDef_Path = dir;
+        if (!d.Decode_IODD_Bytes(device(""), false).ok()) return std::string("(unusable)");
+        return d.GetDesc_ExtTextCol(true, "STD_X");
+    };
+    write("first");
+    EXPECT_EQ(text(), "first");
+    EXPECT_EQ(text(), "first");
+    write("second, longer");
+    EXPECT_EQ(text(), "second, longer");
+    // Same size, only the modification time tells the change.
+    const auto before = std::filesystem::last_write_time(file);
+    write("third, longer!");
+    std::filesystem::last_write_time(file, before + std::chrono::seconds(2));
+    EXPECT_EQ(text(), "third, longer!");
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << "<IODDStandardDefinitions>";
+    EXPECT_EQ(text(), "(unusable)");
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
 }
 
 } // namespace

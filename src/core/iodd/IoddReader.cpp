@@ -1,6 +1,7 @@
 #include "iodd/IoddReader.h"
 
 #include "iodd/IoddXml.h"
+#include "iodd/StandardDefCache.h"
 #include "xml/XmlText.h"
 
 #include <fstream>
@@ -102,18 +103,32 @@ void IoddReader::standard_definitions() {
     std::error_code ec;
     // Without the file, standard references simply find nothing.
     if (!std::filesystem::exists(file, ec)) return;
-    const std::string what = std::string("The standard definitions file ") + name;
-    std::string bytes;
-    if (std::string why = read_bounded(file, bytes); !why.empty())
-        return fail(what + " could not be used: " + why);
-    pugi::xml_document doc;
-    if (std::string why = parse_in_place(doc, bytes); !why.empty())
-        return fail(what + " could not be used: " + why);
-    // A reader of its own: what one reader remembers about a document's elements must
-    // not outlive that document.
-    IoddReader standard(m_);
-    standard.read_standard_definitions(top_element(doc));
-    if (standard.failed()) fail(standard.failure());
+    const auto load = [&](StandardDefinitions& into) -> std::string {
+        const std::string what = std::string("The standard definitions file ") + name;
+        std::string bytes;
+        if (std::string why = read_bounded(file, bytes); !why.empty())
+            return what + " could not be used: " + why;
+        pugi::xml_document doc;
+        if (std::string why = parse_in_place(doc, bytes); !why.empty())
+            return what + " could not be used: " + why;
+        TIODD scratch;
+        IoddReader standard(scratch);
+        standard.read_standard_definitions(top_element(doc));
+        if (standard.failed()) return standard.failure();
+        into.texts = std::move(scratch.SD_ExtTextCol);
+        into.types = std::move(scratch.SD_DataTypeCollection);
+        into.variables = std::move(scratch.SD_VariableCollection);
+        into.events = std::move(scratch.SD_EventCollection);
+        return {};
+    };
+    std::string why;
+    const auto definitions = cached_standard_definitions(file, load, why);
+    if (!definitions) return fail(why);
+    // Copies: a model owns its collections. The events themselves are shared.
+    m_.SD_ExtTextCol = definitions->texts;
+    m_.SD_DataTypeCollection = definitions->types;
+    m_.SD_VariableCollection = definitions->variables;
+    m_.SD_EventCollection = definitions->events;
 }
 
 void IoddReader::read_standard_definitions(pugi::xml_node root) {
