@@ -146,36 +146,31 @@ TEventRef IoddReader::read_event(pugi::xml_node node) {
 
 namespace {
 
-// A menu entry's attributes, copied as written; one pass, the first of each name counts.
-TMenuRef read_menu_ref(pugi::xml_node entry, bool variable) {
-    TMenuRecordItemRef ref;
-    bool seen[7] = {};
-    const auto take = [&](int k, std::string& field, pugi::xml_attribute a) {
-        if (!std::exchange(seen[k], true)) field = a.value();
+// A menu entry's attributes, copied as written into the entry; the first of each name
+// counts.
+void read_menu_ref(pugi::xml_node entry, std::vector<TMenuRef>& into, bool variable) {
+    static constexpr std::array<std::string_view, 7> names = {
+        "variableId",    "gradient", "offset", "unitCode", "accessRightRestriction",
+        "displayFormat", "subindex"};
+    const auto values = attribute_values(entry, names);
+    const auto fill = [&](auto& ref) {
+        std::string* fields[] = {&ref.VariableId,
+                                 &ref.Gradient,
+                                 &ref.Offset,
+                                 &ref.UnitCode,
+                                 &ref.AccessRightRestriction,
+                                 &ref.DisplayFormat};
+        for (std::size_t k = 0; k < std::size(fields); ++k)
+            if (values[k]) *fields[k] = values[k];
     };
-    for_each_attribute(entry, [&](const char* name, pugi::xml_attribute a) {
-        if (is_name(name, "variableId"))
-            take(0, ref.VariableId, a);
-        else if (is_name(name, "subindex")) {
-            if (!variable) take(1, ref.SubIndex, a);
-        } else if (is_name(name, "gradient"))
-            take(2, ref.Gradient, a);
-        else if (is_name(name, "offset"))
-            take(3, ref.Offset, a);
-        else if (is_name(name, "unitCode"))
-            take(4, ref.UnitCode, a);
-        else if (is_name(name, "accessRightRestriction"))
-            take(5, ref.AccessRightRestriction, a);
-        else if (is_name(name, "displayFormat"))
-            take(6, ref.DisplayFormat, a);
-    });
-    if (!variable) return ref;
-    return TMenuVariableRef{std::move(ref.VariableId),
-                            std::move(ref.Gradient),
-                            std::move(ref.Offset),
-                            std::move(ref.UnitCode),
-                            std::move(ref.AccessRightRestriction),
-                            std::move(ref.DisplayFormat)};
+    if (variable) {
+        fill(std::get<TMenuVariableRef>(into.emplace_back(std::in_place_type<TMenuVariableRef>)));
+    } else {
+        auto& ref =
+            std::get<TMenuRecordItemRef>(into.emplace_back(std::in_place_type<TMenuRecordItemRef>));
+        fill(ref);
+        if (values[6]) ref.SubIndex = values[6];
+    }
 }
 
 } // namespace
@@ -192,9 +187,9 @@ void IoddReader::read_menus(pugi::xml_node userInterface) {
         for (pugi::xml_node entry = child.first_child(); entry; entry = entry.next_sibling()) {
             const char* name = entry.name();
             if (is_name(name, "VariableRef")) {
-                menu.MenuVariableRef_List.push_back(read_menu_ref(entry, true));
+                read_menu_ref(entry, menu.MenuVariableRef_List, true);
             } else if (is_name(name, "RecordItemRef")) {
-                menu.MenuVariableRef_List.push_back(read_menu_ref(entry, false));
+                read_menu_ref(entry, menu.MenuVariableRef_List, false);
             } else if (is_name(name, "Name")) {
                 menu.Name = text_of(entry, "textId");
             }

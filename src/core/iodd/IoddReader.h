@@ -59,8 +59,10 @@ private:
     void decode_simple(pugi::xml_node node, TActualSimpleDataType kind, TSimpleDataType& into);
     void read_single_value(pugi::xml_node node, TActualSimpleDataType kind,
                            std::vector<TSingleValue>& into);
-    void read_array(pugi::xml_node node, TComplexDataType& array);
-    void read_record(pugi::xml_node node, TComplexDataType& record);
+    // The count and bitLength attributes come from the caller, which has read them with
+    // the type's other attributes (nullptr when missing).
+    void read_array(pugi::xml_node node, TComplexDataType& array, const char* count);
+    void read_record(pugi::xml_node node, TComplexDataType& record, const char* bitLength);
     TProcessDataInOut read_process_data_part(pugi::xml_node node);
 
     // The xsi type of a node as written ("" when missing).

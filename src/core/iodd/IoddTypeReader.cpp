@@ -52,25 +52,28 @@ bool IoddReader::read_datatype(pugi::xml_node node, TDataType& type, pugi::xml_n
     }
     type.IsSimpleDataType = false;
     TComplexDataType& complex = type.ComplexDataType.emplace();
-    read_text(node, "id", complex.Id);
-    if (const pugi::xml_attribute access = node.attribute("subindexAccessSupported")) {
+    static constexpr std::array<std::string_view, 4> names = {"id", "subindexAccessSupported",
+                                                              "count", "bitLength"};
+    const auto [id, access, count, bitLength] = attribute_values(node, names);
+    if (id) complex.Id = id;
+    if (access) {
         complex.SubIndexAccessSupPresent = true;
-        complex.SubIndexAccessSup = is_name(access.value(), "true");
+        complex.SubIndexAccessSup = is_name(access, "true");
     }
     if (loose_is(kind, "ARRAYT"))
-        read_array(node, complex);
+        read_array(node, complex, count);
     else if (loose_is(kind, "RECORDT"))
-        read_record(node, complex);
+        read_record(node, complex, bitLength);
     return true;
 }
 
-void IoddReader::read_array(pugi::xml_node node, TComplexDataType& array) {
+void IoddReader::read_array(pugi::xml_node node, TComplexDataType& array, const char* countText) {
     array.ActualComplexDataType = acdtArrayT;
     // Later steps build one row per element: an absurd count must not reach them.
     long long count = 0;
-    read_integer(node, "count", count);
+    if (countText) to_integer(countText, count);
     if (count < 0 || count > Max_Array_Count)
-        return fail("The array data type \"" + array.Id + "\" has " + text_of(node, "count") +
+        return fail("The array data type \"" + array.Id + "\" has " + (countText ? countText : "") +
                     " elements; an IO-Link array holds at most " + std::to_string(Max_Array_Count) +
                     ".");
     array.Count = static_cast<std::int32_t>(count);
@@ -81,9 +84,9 @@ void IoddReader::read_array(pugi::xml_node node, TComplexDataType& array) {
         decode_simple(element, simple, array.Arr_RecItem.emplace_back().SimpleTD);
 }
 
-void IoddReader::read_record(pugi::xml_node node, TComplexDataType& record) {
+void IoddReader::read_record(pugi::xml_node node, TComplexDataType& record, const char* bitLength) {
     record.ActualComplexDataType = acdtRecordT;
-    read_integer(node, "bitLength", record.BitLength);
+    if (bitLength) to_integer(bitLength, record.BitLength);
     record.Arr_RecItem.reserve(element_count(node));
     for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
         if (!is_entry(child)) continue;
@@ -135,7 +138,10 @@ void IoddReader::read_record(pugi::xml_node node, TComplexDataType& record) {
 
 void IoddReader::decode_simple(pugi::xml_node node, TActualSimpleDataType kind,
                                TSimpleDataType& t) {
-    read_text(node, "id", t.Id);
+    static constexpr std::array<std::string_view, 4> names = {"id", "bitLength", "fixedLength",
+                                                              "encoding"};
+    const auto [id, bitLength, fixedLength, encoding] = attribute_values(node, names);
+    if (id) t.Id = id;
     t.ActualSimpleDataType = kind;
     bool permitted = false;
     switch (kind) {
@@ -145,7 +151,7 @@ void IoddReader::decode_simple(pugi::xml_node node, TActualSimpleDataType kind,
         break;
     case asdtUIntegerT:
     case asdtIntegerT:
-        read_integer(node, "bitLength", t.BitLength);
+        if (bitLength) to_integer(bitLength, t.BitLength);
         permitted = true;
         break;
     case asdtStringT:
@@ -153,9 +159,9 @@ void IoddReader::decode_simple(pugi::xml_node node, TActualSimpleDataType kind,
         // The file counts bytes; the model holds bits. A count whose bits do not fit
         // 32 bits does not convert.
         std::uint32_t bytes = 0;
-        read_integer(node, "fixedLength", bytes);
+        if (fixedLength) to_integer(fixedLength, bytes);
         if (bytes <= UINT32_MAX / 8) t.FixedLength = bytes * 8;
-        if (kind == asdtStringT) read_text(node, "encoding", t.Encodig);
+        if (kind == asdtStringT && encoding) t.Encodig = encoding;
         break;
     }
     case asdtTimeT:

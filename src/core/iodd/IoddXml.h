@@ -164,6 +164,29 @@ pugi::xml_attribute ns_attribute(PrefixScopes& scopes, pugi::xml_node node, std:
                                  std::string_view uri, std::string_view fallback_prefix,
                                  pugi::xml_node from = {});
 
+inline bool is_name(const char* s, std::string_view literal) {
+    for (std::size_t i = 0; i < literal.size(); ++i)
+        if (s[i] != literal[i]) return false;
+    return s[literal.size()] == '\0';
+}
+
+// The values of the first attributes with the given names (nullptr for a missing one),
+// found in one pass instead of a search per name.
+template <std::size_t N>
+std::array<const char*, N> attribute_values(pugi::xml_node node,
+                                            const std::array<std::string_view, N>& names) {
+    std::array<const char*, N> values{};
+    for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+        const char* name = a.name();
+        for (std::size_t k = 0; k < N; ++k)
+            if (is_name(name, names[k])) {
+                if (!values[k]) values[k] = a.value();
+                break;
+            }
+    }
+    return values;
+}
+
 // Calls f(name, attribute) for each attribute: one pass instead of a search per name,
 // for the elements that occur thousands of times. The name is pugixml's own text, to be
 // compared with is_name.
