@@ -18,6 +18,7 @@ import json, sys
 d = json.load(open(sys.argv[1]))
 assert list(d) == ["file", "profileRevision", "identity", "physicalLayer", "features",
                    "variables", "processData", "events", "menus"], list(d)
+assert d["profileRevision"] == "1.1", d["profileRevision"]
 assert d["identity"]["deviceName"] == 'Level Sensor "L1" – Ω'
 assert d["physicalLayer"] == {} and d["features"] == {}
 assert d["variables"] == d["processData"] == d["events"] == d["menus"] == []

@@ -349,7 +349,7 @@ TEST(IoddSimpleDecode, ReadsIdentityAndTextsOnly) {
     ASSERT_TRUE(d.Decode_IODD(Data / "device-rules.xml", true).ok());
     EXPECT_EQ(d.ProfileBody.DeviceIdentity.FVendorName, "Acme Sensors");
     EXPECT_EQ(d.ExtTextCol.size(), 10u);
-    EXPECT_EQ(d.ProfileHeader.FProfileRevision, prPR10); // header not read
+    EXPECT_EQ(d.ProfileHeader.FProfileRevision, prPR11); // the header is small and always read
     EXPECT_TRUE(d.DocumentInfo.FVersion.empty());
     EXPECT_TRUE(d.ProfileBody.DeviceFunction.VariableCollection.Var_List.empty());
     EXPECT_TRUE(d.SD_VariableCollection.Var_List.empty());

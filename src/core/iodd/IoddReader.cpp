@@ -56,9 +56,11 @@ pugi::xml_node top_element(const pugi::xml_document& doc) {
 }
 
 void IoddReader::read_device(pugi::xml_node root, bool simple) {
+    // The header is a handful of elements and says which revision the file follows,
+    // which a quick look wants to show as well.
+    profile_header(root);
     if (!simple) {
         document_info(root);
-        profile_header(root);
         standard_definitions();
         if (failed()) return;
     }
