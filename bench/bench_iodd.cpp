@@ -3,6 +3,7 @@
 // Prints the two ratios at the end.
 #include "iodd/IoddCatalog.h"
 #include "iodd/TIODD.h"
+#include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
@@ -189,9 +190,6 @@ void BM_Catalog_Read(benchmark::State& state) {
     }
 }
 
-// Medians of several repetitions: the machines these run on are often busy.
-#define KESTRION_BENCH(name)                                                                       \
-    BENCHMARK(name)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true)
 KESTRION_BENCH(BM_Iodd_BareParse);
 KESTRION_BENCH(BM_Iodd_Decode);
 KESTRION_BENCH(BM_Real_BareParse);
@@ -199,33 +197,17 @@ KESTRION_BENCH(BM_Real_Decode);
 KESTRION_BENCH(BM_Catalog_BareParse);
 KESTRION_BENCH(BM_Catalog_Read);
 
-// Keeps each benchmark's time per iteration so the ratios can be printed after the run.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> times;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                times[run.run_name.function_name] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     std::printf("Large IODD: %.1f MB\n", static_cast<double>(large_iodd().size()) / (1 << 20));
-    RatioReporter reporter;
+    bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    const auto ratio = [&](const char* what, const char* measured, const char* floor) {
-        const auto m = reporter.times.find(measured), f = reporter.times.find(floor);
-        if (m != reporter.times.end() && f != reporter.times.end() && f->second > 0)
-            std::printf("%-48s %.2f  (goal <= 1.50)\n", what, m->second / f->second);
-    };
-    ratio("IODD full decode / bare parse (5 MB):", "BM_Iodd_Decode", "BM_Iodd_BareParse");
-    ratio("Real IODD full decode / bare parse (280 KB):", "BM_Real_Decode", "BM_Real_BareParse");
-    ratio("Catalog listing / bare parses (300 files):", "BM_Catalog_Read", "BM_Catalog_BareParse");
+    reporter.print_ratio("IODD full decode / bare parse (5 MB):", "BM_Iodd_Decode", "BM_Iodd_BareParse", 1.5);
+    reporter.print_ratio("Real IODD full decode / bare parse (280 KB):", "BM_Real_Decode", "BM_Real_BareParse");
+    reporter.print_ratio("Catalog listing / bare parses (300 files):", "BM_Catalog_Read", "BM_Catalog_BareParse", 1.5);
     return 0;
 }
