@@ -21,6 +21,8 @@ TFOpenConf::TFOpenConf(GlobalState& state, QWidget* parent) : QDialog(parent), s
     frame.addRow(ListBox1);
     Btn_OK = frame.addButton("Btn_OK");
     Btn_Cancel = frame.addButton("Btn_Cancel");
+    // Enter opens the selected configuration, as OK does.
+    Btn_OK->setDefault(true);
 
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TFOpenConf::ListBox1Click);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

@@ -33,9 +33,9 @@ constexpr int kListHeight = 22;
 constexpr int kCheckHeight = 17;
 constexpr int kLabelBelowField = 3;
 
-// Texts of the file notices (1121 to 1123 come with each notice).
-constexpr int kTextReplacedOnlyOnOk = 1124;
-constexpr int kTextNotWritten = 1125;
+// Texts of the file notices (1130 to 1132 come with each notice).
+constexpr int kTextReplacedOnlyOnOk = 1133;
+constexpr int kTextNotWritten = 1134;
 
 QString q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<int>(s.size()));

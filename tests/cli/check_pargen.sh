@@ -38,12 +38,12 @@ expect "first failing rule only, as text number and message" 1 \
     "$cli" "${ws[@]}" check "$data/bad-port"
 
 expect "values the dialog cannot show are warnings" 0 \
-"warning 1122: Warning ParGen!! BACnet_Type holds \"7\", which is not one of its choices: \"BACnet/IP\" is used in its place
-warning 1123: Warning ParGen!! WebServer_Username is longer than its field allows: it is shortened to \"adminis\"" -- \
+"warning 1131: Warning ParGen!! BACnet_Type holds \"7\", which is not one of its choices: \"BACnet/IP\" is used in its place
+warning 1132: Warning ParGen!! WebServer_Username is longer than its field allows: it is shortened to \"adminis\"" -- \
     "$cli" "${ws[@]}" check "$data/type-out-of-list"
 
 expect "a file that is not XML is an error" 1 \
-    "error 1121: Error ParGen!! The file ParGen.xml could not be read (it is not a valid XML file): the default values are used in its place" -- \
+    "error 1130: Error ParGen!! The file ParGen.xml could not be read (it is not a valid XML file): the default values are used in its place" -- \
     "$cli" "${ws[@]}" check "$data/not-xml"
 
 expect "messages in the workspace's language" 1 \

@@ -257,7 +257,7 @@ TEST(ParGenCheck, ProjectFileCheck) {
     write("<Par_Gen><BACnet_Type>7</BACnet_Type><BACnet_PORT>10000</BACnet_PORT></Par_Gen>");
     auto findings = Check_ParGen_File(dir, texts);
     ASSERT_EQ(findings.size(), 2u);
-    EXPECT_EQ(findings[0].text_number, 1122);
+    EXPECT_EQ(findings[0].text_number, 1131);
     EXPECT_EQ(findings[0].severity, Severity::Warning);
     EXPECT_EQ(findings[1].text_number, 939); // checked as the dialog would show it
     EXPECT_TRUE(findings[1].is_error());
@@ -265,7 +265,7 @@ TEST(ParGenCheck, ProjectFileCheck) {
     write("<Par_Gen><BACnet_PORT>10000");
     findings = Check_ParGen_File(dir, texts);
     ASSERT_EQ(findings.size(), 1u);
-    EXPECT_EQ(findings[0].text_number, 1121);
+    EXPECT_EQ(findings[0].text_number, 1130);
     EXPECT_TRUE(findings[0].is_error());
 }
 

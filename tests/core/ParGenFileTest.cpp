@@ -207,13 +207,11 @@ TEST(ParGenFile, ToleratesHandEditedValues) {
         {"variant found without regard to case",
          "<IOLink_SelectDevice>gx30412-a1-4a-2b</IOLink_SelectDevice>",
          [](const ParGen& p) { EXPECT_EQ(p.IOLink_SelectDevice, "GX30412-A1-4A-2B"); }},
-        {"non-numeric indexes take their defaults",
-         "<BACnet_Type>one</BACnet_Type><BACnet_Ser_Baudrate>2.0</BACnet_Ser_Baudrate>"
-         "<BACnet_Ser_Parity></BACnet_Ser_Parity>",
+        {"an empty index takes its default",
+         "<BACnet_Ser_Parity></BACnet_Ser_Parity><BACnet_Type> </BACnet_Type>",
          [](const ParGen& p) {
-             EXPECT_EQ(p.BACnet_Type, 0);
-             EXPECT_EQ(p.BACnet_Ser_Baudrate, 3);
              EXPECT_EQ(p.BACnet_Ser_Parity, 0);
+             EXPECT_EQ(p.BACnet_Type, 0);
          }},
         {"valid indexes",
          "<BACnet_Type>1</BACnet_Type><BACnet_Ser_Baudrate>0</BACnet_Ser_Baudrate>"
@@ -258,6 +256,19 @@ TEST(ParGenFile, RootNameAndOrderDoNotMatter) {
         "</Anything>");
     EXPECT_EQ(load.values.BACnet_PORT, "1234");
     EXPECT_EQ(load.values.BACnet_Type, 1);
+}
+
+TEST(ParGenFile, NonNumericIndexTakesItsDefaultAndSaysSo) {
+    const ParGenLoad load = parse_children(
+        "<BACnet_Type>one</BACnet_Type><BACnet_Ser_Baudrate>2.0</BACnet_Ser_Baudrate>");
+    EXPECT_EQ(load.values.BACnet_Type, 0);
+    EXPECT_EQ(load.values.BACnet_Ser_Baudrate, 3);
+    using K = ParGenNotice::Kind;
+    const std::vector<ParGenNotice> expected{
+        {K::OutOfList, "BACnet_Type", "one", "BACnet/IP"},
+        {K::OutOfList, "BACnet_Ser_Baudrate", "2.0", "57600"},
+    };
+    EXPECT_EQ(load.notices, expected);
 }
 
 TEST(ParGenFile, IndexOutsideItsListFallsBackAndSaysSo) {
@@ -339,17 +350,17 @@ TEST(ParGenFile, NoticesAreWordedFromTheTextTable) {
     TextTable texts;
     using K = ParGenNotice::Kind;
     const Finding notXml = describe({K::NotXml, "", "", ""}, texts);
-    EXPECT_EQ(notXml.text_number, 1121);
+    EXPECT_EQ(notXml.text_number, 1130);
     EXPECT_TRUE(notXml.is_error());
 
     const Finding outOfList = describe({K::OutOfList, "BACnet_Type", "7", "BACnet/IP"}, texts);
-    EXPECT_EQ(outOfList.text_number, 1122);
+    EXPECT_EQ(outOfList.text_number, 1131);
     EXPECT_EQ(outOfList.severity, Severity::Warning);
     EXPECT_EQ(outOfList.message, "Warning ParGen!! BACnet_Type holds \"7\", which is not one of "
                                  "its choices: \"BACnet/IP\" is used in its place");
 
     // A translation that leaves a placeholder out still gets the others in order.
-    texts.set(1123, "%s zu lang");
+    texts.set(1132, "%s zu lang");
     const Finding tooLong =
         describe({K::TooLong, "WebServer_Username", "12345678", "1234567"}, texts);
     EXPECT_EQ(tooLong.message, "WebServer_Username zu lang");

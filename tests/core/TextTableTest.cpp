@@ -124,6 +124,14 @@ TEST(LoadLanguage, FallsBackToEnglishAndItsFile) {
     EXPECT_EQ(language, "English");
     EXPECT_EQ(t[12], "Info EN");
 
+    // The extension in another case, as the options dialog lists it.
+    dir.write("Deutsch.LNG", "STR0012 = Information DE\n");
+    language = "Deutsch";
+    Load_Language(t, dir.path(), language);
+    EXPECT_EQ(language, "Deutsch");
+    EXPECT_EQ(t[12], "Information DE");
+
+    language = "English";
     std::filesystem::remove(dir.path() / "English.lng");
     Load_Language(t, dir.path(), language);
     EXPECT_EQ(t[12], "Information");

@@ -44,6 +44,13 @@ TEST(Settings, RoundTripKeepsEveryValueAsItStands) {
 
     s.Name_Proj = " ";
     EXPECT_EQ(parse_settings(settings_xml(s)).settings.Name_Proj, " ");
+
+    // A carriage return written as a character reference reads as a line end, and what is
+    // read then survives a write unchanged.
+    const Settings cr = parse_settings("<C><lastproj><projectname>a&#13;b&#13;&#10;c</projectname>"
+                                       "</lastproj></C>").settings;
+    EXPECT_EQ(cr.Name_Proj, "a\nb\nc");
+    EXPECT_EQ(parse_settings(settings_xml(cr)).settings, cr);
 }
 
 TEST(Settings, EachMissingOrOddValueFallsBackAlone) {

@@ -128,6 +128,7 @@ TEST_F(MainWindow, OpenWithoutActiveProjectTakesTheFirstAndEmptyListLeavesNone) 
     EXPECT_EQ(window->L_Conf1->text(), "None Configuration Opened ");
 
     fs::create_directories(workspace.path() / "PROJECTS" / "Only");
+    onDialog = [](QDialog& d) { QTest::keyClick(static_cast<TFOpenConf&>(d).ListBox1, Qt::Key_Return); };
     click(window.get(), "Btn_Open_Configuration");
     EXPECT_TRUE(state.project_active());
     EXPECT_EQ(window->L_Conf2->text(), "Only");

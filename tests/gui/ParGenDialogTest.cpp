@@ -319,7 +319,7 @@ TEST_F(ParGenDialog, FileThatIsNotXmlOpensWithDefaultsAndIsKeptUntilOk) {
     open();
     ASSERT_EQ(prompter.texts("warning").size(), 1);
     EXPECT_EQ(prompter.texts("warning")[0],
-              QString::fromStdString(state.text(1121) + "\n" + state.text(1124)));
+              QString::fromStdString(state.text(1130) + "\n" + state.text(1133)));
     EXPECT_EQ(dialog->Values(), ParGen{});
     EXPECT_EQ(file(), broken);
     QTest::mouseClick(dialog->Btn_OK, Qt::LeftButton);

@@ -88,7 +88,7 @@ TEST_F(UpdateNotice, TimerTickShowsTheNoticeAndWaitsTwoHours) {
     window->show();
     QMetaObject::invokeMethod(window->Timer_Update, "timeout", Qt::DirectConnection);
     EXPECT_FALSE(window->Timer_Update->isActive()); // stopped while asking
-    QTRY_VERIFY_WITH_TIMEOUT(window->LL_Update->isVisible(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->LL_Update->isVisible(); }, 5000));
     EXPECT_TRUE(window->LL_Update->text().contains("New Version Available. Click Here for more Details"));
     EXPECT_TRUE(window->LL_Update->text().contains("/Home/download/download.asp#GX30412"));
     EXPECT_TRUE(window->Timer_Update->isActive());
@@ -104,7 +104,8 @@ TEST_F(UpdateNotice, CheckOnRequestInTheOptionsDialog) {
     options.CB_En_Con->setChecked(true);
     options.CB_Update->setChecked(true);
     QTest::mouseClick(options.Btn_Check_Update, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(options.LL_Check_Update->isVisible(), 5000);
+    // The label is on a page that is not showing: wait for it to be shown on its page.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !options.LL_Check_Update->isHidden(); }, 5000));
     EXPECT_EQ(options.LL_Check_Update->text(), "No Update Available");
     // The dialog's own check never moves the main window's notice.
     EXPECT_TRUE(window->LL_Update->isHidden());

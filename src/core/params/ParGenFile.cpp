@@ -34,14 +34,13 @@ public:
 
     void flag(const char* name, bool& value) const { value = child_flag(root_, name); }
 
-    // Text that is no number keeps the default silently, like any unreadable element; a
-    // number outside the list would be lost on saving, so the user hears of it.
+    // A value that is not a position in the list (no number, or a number outside it)
+    // would be lost on saving, so the user hears which choice takes its place.
     void index(const char* name, int& value, std::span<const std::string_view> list) const {
         const auto t = child_text(root_, name);
-        if (!t) return;
+        if (!t || trim(*t).empty()) return; // nothing there to lose
         const auto n = parse_integer(*t);
-        if (!n) return;
-        if (*n >= 0 && *n < static_cast<long long>(list.size())) {
+        if (n && *n >= 0 && *n < static_cast<long long>(list.size())) {
             value = static_cast<int>(*n);
             return;
         }
@@ -216,19 +215,19 @@ WriteResult save_ParGen(const std::filesystem::path& file, const ParGen& values)
 Finding describe(const ParGenNotice& notice, const TextTable& texts) {
     switch (notice.kind) {
     case ParGenNotice::Kind::NotXml:
-        return make_finding(texts, 1121, Severity::Error);
+        return make_finding(texts, 1130, Severity::Error);
     case ParGenNotice::Kind::OutOfList: {
-        Finding f = make_finding(texts, 1122, Severity::Warning);
+        Finding f = make_finding(texts, 1131, Severity::Warning);
         f.message = fill(f.message, {notice.element, notice.stored, notice.used});
         return f;
     }
     case ParGenNotice::Kind::TooLong: {
-        Finding f = make_finding(texts, 1123, Severity::Warning);
+        Finding f = make_finding(texts, 1132, Severity::Warning);
         f.message = fill(f.message, {notice.element, notice.used});
         return f;
     }
     }
-    return make_finding(texts, 1121, Severity::Error);
+    return make_finding(texts, 1130, Severity::Error);
 }
 
 } // namespace kestrion

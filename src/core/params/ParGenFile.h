@@ -49,8 +49,8 @@ std::string ParGen_xml(const ParGen& values);
 // Replaces the file atomically; reports the system's reason when it cannot.
 WriteResult save_ParGen(const std::filesystem::path& file, const ParGen& values);
 
-// Texts of the loader's notices (1121 file not readable, 1122 value outside its list,
-// 1123 name too long). NotXml is an error: the project's parameters are not what the file
+// Texts of the loader's notices (1130 file not readable, 1131 value outside its list,
+// 1132 name too long). NotXml is an error: the project's parameters are not what the file
 // meant them to be; the others are warnings.
 Finding describe(const ParGenNotice& notice, const TextTable& texts);
 

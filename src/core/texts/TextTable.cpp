@@ -2,6 +2,7 @@
 
 #include "texts/DefaultTexts.h"
 #include "texts/LanguageFile.h"
+#include "texts/StringUtil.h"
 
 #include "platform/AtomicFile.h"
 
@@ -31,18 +32,37 @@ bool Read_Language_File(TextTable& table, const std::filesystem::path& file) {
     return true;
 }
 
+namespace {
+
+// The language file of `language`; its extension may be written in any case, as the
+// options dialog lists it. Empty when there is none.
+std::filesystem::path language_file(const std::filesystem::path& dir, const std::string& language) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path exact = dir / (language + ".lng");
+    if (fs::is_regular_file(exact, ec)) return exact;
+    const std::string wanted = language + ".lng";
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() == wanted.size() && name.compare(0, language.size(), language) == 0 &&
+            iequals(name, wanted) && fs::is_regular_file(it->path(), ec))
+            return it->path();
+    }
+    return {};
+}
+
+} // namespace
+
 void Load_Language(TextTable& table, const std::filesystem::path& languageDir,
                    std::string& language) {
     table.Load_Default_Texts();
-    std::error_code ec;
-    const auto chosen = languageDir / (language + ".lng");
-    if (std::filesystem::is_regular_file(chosen, ec)) {
+    if (const auto chosen = language_file(languageDir, language); !chosen.empty()) {
         Read_Language_File(table, chosen);
         return;
     }
     language = "English";
-    const auto english = languageDir / "English.lng";
-    if (std::filesystem::is_regular_file(english, ec)) Read_Language_File(table, english);
+    if (const auto english = language_file(languageDir, language); !english.empty())
+        Read_Language_File(table, english);
 }
 
 } // namespace kestrion

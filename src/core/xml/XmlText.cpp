@@ -24,6 +24,12 @@ std::optional<std::string> child_text(pugi::xml_node parent, const char* name) {
         if (node.type() == pugi::node_element) return std::nullopt;
         if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) text += node.value();
     }
+    // A carriage return written as "&#13;" survives parsing, but would be written back
+    // raw and read as a line feed next time: line ends are line feeds from the start.
+    for (size_t at = text.find('\r'); at != std::string::npos; at = text.find('\r', at)) {
+        if (at + 1 < text.size() && text[at + 1] == '\n') text.erase(at, 1);
+        else text[at] = '\n';
+    }
     return text;
 }
 

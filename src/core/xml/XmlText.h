@@ -16,7 +16,7 @@ bool load_xml(pugi::xml_document& doc, std::string_view bytes);
 pugi::xml_node first_element(const pugi::xml_document& doc);
 
 // Text of the first child element called `name`; nullopt when that element is missing or
-// holds elements instead of text. An empty element reads as "".
+// holds elements instead of text. An empty element reads as "". Line ends read as "\n".
 std::optional<std::string> child_text(pugi::xml_node parent, const char* name);
 
 // A flag is set exactly when its text is "1"; anything else, or no element, is clear.
