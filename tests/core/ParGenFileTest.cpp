@@ -313,6 +313,14 @@ TEST(ParGenFile, OverLongNamesAreShortenedToTheirFieldsAndSaySo) {
     EXPECT_EQ(load.notices[2].kind, ParGenNotice::Kind::TooLong);
 }
 
+TEST(ParGenFile, NamesAreMeasuredAsTheFieldsMeasureThem) {
+    // Seven characters, the last beyond the Basic Multilingual Plane: eight units in a field.
+    const ParGenLoad load =
+        parse_children("<WebServer_Username>abcdef\xF0\x9F\x98\x80</WebServer_Username>");
+    EXPECT_EQ(load.values.WebServer_Username, "abcdef");
+    ASSERT_EQ(load.notices.size(), 1u);
+}
+
 TEST(ParGenFile, NotXmlGivesDefaultsAndANotice) {
     for (const std::string& bytes :
          {std::string("<Par_Gen><BACnet_Type>1</BACnet_Type>"), std::string(""),

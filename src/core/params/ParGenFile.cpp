@@ -53,13 +53,16 @@ private:
     std::vector<ParGenNotice>& notices_;
 };
 
-// Characters, not bytes: a name typed with accented letters counts each letter once.
+// Counted as the edit fields count: an accented letter is one, a character beyond the
+// Basic Multilingual Plane (a four-byte sequence) is two.
 void fit(const char* name, std::string& value, size_t maxChars,
          std::vector<ParGenNotice>& notices) {
     size_t chars = 0;
     for (size_t i = 0; i < value.size(); ++i) {
-        if ((static_cast<unsigned char>(value[i]) & 0xC0) == 0x80) continue;
-        if (++chars > maxChars) {
+        const auto byte = static_cast<unsigned char>(value[i]);
+        if ((byte & 0xC0) == 0x80) continue;
+        chars += byte >= 0xF0 ? 2 : 1;
+        if (chars > maxChars) {
             notices.push_back({ParGenNotice::Kind::TooLong, name, value, value.substr(0, i)});
             value.resize(i);
             return;
