@@ -122,10 +122,11 @@ void write_function(JsonWriter& j, const TIODD& d) {
             std::visit(
                 [&](const auto& ref) {
                     j.field("variableId", ref.VariableId).key("subIndex");
+                    // A whole variable has no subindex: an empty text, as refs are texts.
                     if constexpr (std::is_same_v<std::decay_t<decltype(ref)>, TMenuRecordItemRef>)
                         j.value(ref.SubIndex);
                     else
-                        j.null();
+                        j.value("");
                     j.field("gradient", ref.Gradient).field("offset", ref.Offset);
                     j.field("unitCode", ref.UnitCode);
                 },
@@ -163,7 +164,11 @@ int run_iodd(const CliContext& ctx) {
     TIODD iodd;
     iodd.StandardDef_Path = stddef;
     if (const IoddResult result = iodd.Decode_IODD(file, simple); !result) {
-        std::cerr << "kestrion-cli: " << file.string() << ": " << result.reason << "\n";
+        // One line whatever the name or the reason holds.
+        std::string line = file.string() + ": " + result.reason;
+        for (char& c : line)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+        std::cerr << "kestrion-cli: " << line << "\n";
         return Exit_Findings;
     }
     JsonWriter j;

@@ -37,7 +37,9 @@ printf '<IODevice><ProfileBody><DeviceIdentity vendorName="A\xe9B"/></ProfileBod
 
 # Unusable files: exit 1, one line on stderr naming the file, nothing on stdout.
 echo "not xml" >"$tmp/bad.xml"
-for f in "$tmp/bad.xml" "$tmp/missing.xml" "$data/iodd/device-bom.xml"; do
+# A reason that quotes the file (here an id with line breaks) stays on one line.
+printf '<IODevice xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance"><ProfileBody><DeviceFunction><DatatypeCollection><Datatype id="A&#10;B&#13;&#10;C" xsi:type="ArrayT" count="256"/></DatatypeCollection></DeviceFunction></ProfileBody></IODevice>' >"$tmp/newline.xml"
+for f in "$tmp/bad.xml" "$tmp/missing.xml" "$data/iodd/device-bom.xml" "$tmp/newline.xml"; do
   set +e
   "$cli" iodd "$f" >"$tmp/stdout" 2>"$tmp/stderr"
   rc=$?

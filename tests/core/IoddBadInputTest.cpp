@@ -23,6 +23,22 @@ std::string device(const std::string& function, const std::string& header = "",
            "</TransportLayers></CommNetworkProfile></IODevice>";
 }
 
+// `count` copies of `element`.
+std::string repeated(const std::string& element, std::size_t count) {
+    std::string out;
+    out.reserve(element.size() * count);
+    for (std::size_t i = 0; i < count; ++i)
+        out += element;
+    return out;
+}
+
+std::string record_of(std::size_t items, const std::string& id = "R") {
+    return R"(<Datatype id=")" + id + R"(" xsi:type="RecordT" bitLength="8">)" +
+           repeated(R"(<RecordItem subindex="1"><DatatypeRef datatypeId="T"/></RecordItem>)",
+                    items) +
+           "</Datatype>";
+}
+
 std::string array_of(const std::string& count) {
     return R"(<DatatypeCollection><Datatype id="A" xsi:type="ArrayT" count=")" + count +
            R"("><SimpleDatatype xsi:type="UIntegerT" bitLength="8"/></Datatype></DatatypeCollection>)";
@@ -46,6 +62,7 @@ TEST(IoddBadInput, UnusableFilesSayWhy) {
         {"array count of two billion", device(array_of("2147483647")), "at most 255"},
         {"array count past 32 bits", device(array_of("99999999999")), "at most 255"},
         {"array count 256", device(array_of("256")), "at most 255"},
+        {"array count past 64 bits", device(array_of("99999999999999999999")), "at most 255"},
         {"negative array count", device(array_of("-1")), "at most 255"},
         {"array count in a variable",
          device(R"(<VariableCollection><Variable id="V" index="70"><Datatype xsi:type="ArrayT" )"
@@ -56,6 +73,60 @@ TEST(IoddBadInput, UnusableFilesSayWhy) {
                 R"(xsi:type="ArrayT" count="70000"/></ProcessDataIn></ProcessData>)"
                 R"(</ProcessDataCollection>)"),
          "at most 255"},
+        // What the model builds is bounded: each row is just above a bound.
+        {"record of 256 items",
+         device("<DatatypeCollection>" + record_of(256) + "</DatatypeCollection>"),
+         "record data type \"R\" has 256 items; an IO-Link record holds at most 255"},
+        {"record items past the bound for the file",
+         device("<DatatypeCollection>" + repeated(record_of(255), 1028) + record_of(5) +
+                "</DatatypeCollection>"),
+         "more than 262144 record items"},
+        {"record item infos of a variable",
+         device(R"(<VariableCollection><Variable id="V">)" +
+                repeated(R"(<RecordItemInfo subindex="1"/>)", 256) +
+                "</Variable></VariableCollection>"),
+         "\"V\" describes more than 255 record items"},
+        {"variables",
+         device("<VariableCollection>" + repeated("<Variable/>", 65537) + "</VariableCollection>"),
+         "more than 65536 variables"},
+        {"data types",
+         device("<DatatypeCollection>" + repeated("<Datatype/>", 65537) + "</DatatypeCollection>"),
+         "more than 65536 data types"},
+        {"process-data layouts",
+         device("<ProcessDataCollection>" + repeated("<P/>", 1025) + "</ProcessDataCollection>"),
+         "more than 1024 process-data layouts"},
+        {"events",
+         device("<EventCollection>" + repeated(R"(<Event code="1"/>)", 65537) +
+                "</EventCollection>"),
+         "more than 65536 events"},
+        {"permitted values",
+         device(R"(<DatatypeCollection><Datatype xsi:type="UIntegerT">)" +
+                repeated("<a/>", (1u << 20) + 1) + "</Datatype></DatatypeCollection>"),
+         "more than 1048576 permitted values"},
+        {"menus",
+         device("<UserInterface><MenuCollection>" + repeated("<Menu/>", 65537) +
+                "</MenuCollection></UserInterface>"),
+         "more than 65536 menus"},
+        {"menu entries",
+         device("<UserInterface><MenuCollection>" +
+                repeated("<Menu>" + repeated("<VariableRef/>", 65536) + "</Menu>", 4) +
+                "<Menu><VariableRef/></Menu></MenuCollection></UserInterface>"),
+         "more than 262144 menu entries"},
+        {"device variants",
+         R"(<IODevice><ProfileBody><DeviceIdentity><DeviceVariantCollection>)" +
+             repeated("<DeviceVariant/>", 4097) +
+             "</DeviceVariantCollection></DeviceIdentity></ProfileBody></IODevice>",
+         "more than 4096 device variants"},
+        {"texts",
+         R"(<IODevice><ExternalTextCollection><PrimaryLanguage xml:lang="en">)" +
+             repeated("<T/>", (1u << 20) + 1) +
+             "</PrimaryLanguage></ExternalTextCollection></IODevice>",
+         "more than 1048576 texts"},
+        // A reason shows file text on one line.
+        {"line breaks in an id",
+         device(R"(<DatatypeCollection><Datatype id="A&#10;B&#13;C" xsi:type="ArrayT" )"
+                R"(count="256"/></DatatypeCollection>)"),
+         "\"A B C\" has 256 elements"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -74,6 +145,24 @@ TEST(IoddBadInput, ArrayCountAtTheLimitReads) {
         d.ProfileBody.DeviceFunction.DataTypeCollection.ListDataType[0].ComplexDataType->Count,
         255);
     ASSERT_TRUE(d.Decode_IODD_Bytes(device(array_of("many")), false).ok()); // no number: 0
+}
+
+TEST(IoddBadInput, BoundsLeaveRealSizesReadable) {
+    TIODD d;
+    ASSERT_TRUE(
+        d.Decode_IODD_Bytes(
+             device("<DatatypeCollection>" + record_of(255) + "</DatatypeCollection>"), false)
+            .ok());
+    EXPECT_EQ(d.ProfileBody.DeviceFunction.DataTypeCollection.ListDataType.at(0)
+                  .ComplexDataType->Arr_RecItem.size(),
+              255u);
+    // A long id is cut short in the reason.
+    const IoddResult r =
+        d.Decode_IODD_Bytes(device("<DatatypeCollection>" + record_of(256, std::string(5000, 'x')) +
+                                   "</DatatypeCollection>"),
+                            false);
+    EXPECT_FALSE(r.ok());
+    EXPECT_LT(r.reason.size(), 300u) << r.reason;
 }
 
 TEST(IoddBadInput, AFailedReadLeavesTheModelEmpty) {
@@ -152,6 +241,35 @@ TEST(IoddNamespaces, TheXsiTypeIsFoundByItsNamespace) {
             t.SimpleDataType ? t.SimpleDataType->ActualSimpleDataType : asdtNONE;
         EXPECT_EQ(got, c.expected);
     }
+}
+
+// Every attribute and every declaration is looked at a bounded number of times: files
+// with thousands of prefixed attributes, or ancestors with thousands of attributes, read
+// at once. (Looking them up anew for each candidate took minutes for these.)
+TEST(IoddNamespaces, ManyPrefixesAndAttributesReadInOnePass) {
+    const std::string xsi = "http://www.w3.org/2001/XMLSchema-instance";
+    constexpr int Many = 50000;
+    // One type declaring a prefix, with thousands of other prefixed type attributes
+    // before its xsi type.
+    std::string own = R"(<Datatype id="Own" xmlns:z="urn:z")";
+    for (int k = 0; k < Many; ++k)
+        own += " p" + std::to_string(k) + ":type=\"BooleanT\"";
+    own += " xsi:type=\"UIntegerT\" bitLength=\"8\"/>";
+    // Thousands of attributes on the collection, and types each asking for a new prefix.
+    std::string collection = "<DatatypeCollection";
+    for (int k = 0; k < Many; ++k)
+        collection += " a" + std::to_string(k) + "=\"\"";
+    collection += ">" + own;
+    for (int k = 0; k < Many; ++k)
+        collection += "<Datatype q" + std::to_string(k) + ":type=\"BooleanT\"/>";
+    collection += "</DatatypeCollection>";
+    TIODD d;
+    ASSERT_TRUE(d.Decode_IODD_Bytes(device(collection), false).ok());
+    const auto& types = d.ProfileBody.DeviceFunction.DataTypeCollection.ListDataType;
+    ASSERT_EQ(types.size(), static_cast<std::size_t>(Many) + 1);
+    ASSERT_TRUE(types[0].SimpleDataType);
+    EXPECT_EQ(types[0].SimpleDataType->ActualSimpleDataType, asdtUIntegerT);
+    EXPECT_FALSE(types[1].SimpleDataType); // q0 is bound to nothing
 }
 
 // The types of variables and record items are found without re-reading every ancestor;

@@ -27,7 +27,7 @@ protected:
         return list.ListDataType.at(static_cast<std::size_t>(at));
     }
     static const TVariable& variable(const char* id) {
-        const TVariable* v = function().VariableCollection.Get_Variables_IDs(id);
+        const TVariable* v = function().VariableCollection.Get_Variables_IDs(id, *iodd_);
         EXPECT_NE(v, nullptr) << id;
         return *v;
     }
@@ -227,7 +227,12 @@ TEST_F(IoddRules, StandardVariableReferences) {
     EXPECT_EQ(vars.Get_Variables("64", "", *iodd_), &variable("V_Rw"));
     EXPECT_EQ(vars.Get_Variables("12", "", *iodd_), nullptr); // standard, but not referenced
     EXPECT_EQ(vars.Get_Variables("x", "", *iodd_), nullptr);
-    EXPECT_EQ(vars.Get_Variables_IDs("V_NotStandard"), &vars.StdVar_List[1]);
+    // By id as by index, a reference whose standard variable is missing is passed over.
+    EXPECT_EQ(vars.Get_Variables_IDs("V_VendorName", *iodd_), &vendor);
+    EXPECT_EQ(vars.Get_Variables_IDs("V_NotStandard", *iodd_), nullptr);
+    TVariableCollection own = vars;
+    own.Var_List.emplace_back().Id = "V_NotStandard";
+    EXPECT_EQ(own.Get_Variables_IDs("V_NotStandard", *iodd_), &own.Var_List.back());
 }
 
 TEST_F(IoddRules, ProcessData) {

@@ -9,7 +9,10 @@ namespace kestrion::iodd_detail {
 using namespace iodd_xml;
 
 void IoddReader::read_variable_collection(pugi::xml_node collection, TVariableCollection& into) {
-    into.Var_List.reserve(into.Var_List.size() + element_count(collection));
+    const std::size_t count = element_count(collection);
+    if (!fits(into.Var_List.size() + into.StdVar_List.size() + count, Max_Variables, "variables"))
+        return;
+    into.Var_List.reserve(into.Var_List.size() + count);
     for (pugi::xml_node child = collection.first_child(); child; child = child.next_sibling()) {
         if (!is_entry(child)) continue;
         // Read in place: a variable is large, and nearly every entry is one.
@@ -73,6 +76,13 @@ bool IoddReader::read_variable(pugi::xml_node node, TVariable& v, pugi::xml_node
             } else if (is_name(n, "DatatypeRef")) {
                 if (!ref) ref = c;
             } else if (is_name(n, "RecordItemInfo")) {
+                if (v.RecordItemInfoList.size() == Max_Record_Items) {
+                    fail("The variable \"" + shown(v.Id) + "\" describes more than " +
+                         std::to_string(Max_Record_Items) +
+                         " record items; an IO-Link record holds at most " +
+                         std::to_string(Max_Record_Items) + ".");
+                    return false;
+                }
                 read_record_item_info(c, v.RecordItemInfoList.emplace_back());
             }
         }
@@ -108,7 +118,9 @@ TProcessDataInOut IoddReader::read_process_data_part(pugi::xml_node node) {
 
 void IoddReader::read_process_data(pugi::xml_node collection) {
     auto& list = m_.ProfileBody.DeviceFunction.ProcessDataCollection.ProcessData_List;
-    list.reserve(element_count(collection));
+    const std::size_t count = element_count(collection);
+    if (!fits(count, Max_Process_Data, "process-data layouts")) return;
+    list.reserve(count);
     for (pugi::xml_node child = collection.first_child(); child; child = child.next_sibling()) {
         if (!is_entry(child)) continue;
         TProcessData& pd = list.emplace_back();
@@ -178,12 +190,17 @@ void read_menu_ref(pugi::xml_node entry, std::vector<TMenuRef>& into, bool varia
 void IoddReader::read_menus(pugi::xml_node userInterface) {
     auto& menus = m_.ProfileBody.DeviceFunction.UserInterface.MenuCollection.Menu_List;
     const pugi::xml_node collection = userInterface.child("MenuCollection");
-    menus.reserve(element_count(collection));
+    const std::size_t count = element_count(collection);
+    if (!fits(count, Max_Menus, "menus")) return;
+    menus.reserve(count);
     for (pugi::xml_node child = collection.first_child(); child; child = child.next_sibling()) {
         if (!is_entry(child)) continue;
         TMenu& menu = menus.emplace_back();
         read_text(child, "id", menu.Id);
-        menu.MenuVariableRef_List.reserve(element_count(child));
+        const std::size_t entries = element_count(child);
+        menuEntries_ += entries;
+        if (!fits(menuEntries_, Max_All_Menu_Entries, "menu entries")) return;
+        menu.MenuVariableRef_List.reserve(entries);
         for (pugi::xml_node entry = child.first_child(); entry; entry = entry.next_sibling()) {
             const char* name = entry.name();
             if (is_name(name, "VariableRef")) {

@@ -55,6 +55,37 @@ pugi::xml_node top_element(const pugi::xml_document& doc) {
     return first_element(doc);
 }
 
+std::string shown(std::string_view fileText) {
+    constexpr std::size_t Longest = 100;
+    std::string out;
+    std::size_t i = 0;
+    for (; i < fileText.size() && out.size() < Longest; ++i) {
+        const auto c = static_cast<unsigned char>(fileText[i]);
+        const auto next = i + 1 < fileText.size() ? static_cast<unsigned char>(fileText[i + 1]) : 0;
+        if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            out += ' '; // a control character of the second block (NEL and its kin)
+            ++i;
+        } else {
+            out += c < 0x20 || c == 0x7F ? ' ' : static_cast<char>(c);
+        }
+    }
+    if (i < fileText.size()) {
+        // Cut at a character boundary.
+        while (!out.empty() && (static_cast<unsigned char>(out.back()) & 0xC0) == 0x80)
+            out.pop_back();
+        if (!out.empty() && static_cast<unsigned char>(out.back()) >= 0xC0) out.pop_back();
+        out += "...";
+    }
+    return out;
+}
+
+bool IoddReader::fits(std::size_t count, std::size_t limit, const std::string& what) {
+    if (count <= limit) return true;
+    fail("The file has more than " + std::to_string(limit) + " " + what +
+         "; no device description has that many.");
+    return false;
+}
+
 void IoddReader::read_device(pugi::xml_node root, bool simple) {
     // The header is a handful of elements and says which revision the file follows,
     // which a quick look wants to show as well.
@@ -141,7 +172,9 @@ void IoddReader::read_standard_definitions(pugi::xml_node root) {
     m_.SD_DataTypeCollection.ListDataType.clear();
     read_datatype_collection(root.child("DatatypeCollection"), m_.SD_DataTypeCollection);
     read_variable_collection(root.child("VariableCollection"), m_.SD_VariableCollection);
-    for (pugi::xml_node child : root.child("EventCollection").children()) {
+    const pugi::xml_node events = root.child("EventCollection");
+    if (!fits(element_count(events), Max_Events, "events")) return;
+    for (pugi::xml_node child : events.children()) {
         // Standard references inside the standard file point nowhere; they are dropped.
         if (!is_entry(child) || !loose_is(child.name(), "EVENT")) continue;
         if (TEventRef event = read_event(child)) m_.SD_EventCollection.Event_List.push_back(event);
@@ -160,7 +193,9 @@ void IoddReader::device_identity(pugi::xml_node body) {
     d.FVendorLogo = text_of(identity.child("VendorLogo"), "name");
     d.FDeviceName = text_id(identity, "DeviceName");
     d.FDeviceFamily = text_id(identity, "DeviceFamily");
-    for (pugi::xml_node v : identity.child("DeviceVariantCollection").children("DeviceVariant")) {
+    const pugi::xml_node variants = identity.child("DeviceVariantCollection");
+    if (!fits(element_count(variants), Max_Device_Variants, "device variants")) return;
+    for (pugi::xml_node v : variants.children("DeviceVariant")) {
         TDeviceVariant& variant = d.DeviceVariant_List.emplace_back();
         read_text(v, "productId", variant.FProductId);
         read_text(v, "deviceSymbol", variant.FDeviceSymbol);
@@ -185,7 +220,9 @@ void IoddReader::device_function(pugi::xml_node function) {
     read_datatype_collection(function.child("DatatypeCollection"), f.DataTypeCollection);
     read_variable_collection(function.child("VariableCollection"), f.VariableCollection);
     read_process_data(function.child("ProcessDataCollection"));
-    for (pugi::xml_node child : function.child("EventCollection").children()) {
+    const pugi::xml_node events = function.child("EventCollection");
+    if (!fits(element_count(events), Max_Events, "events")) return;
+    for (pugi::xml_node child : events.children()) {
         if (!is_entry(child)) continue;
         TEventRef event = read_event(child);
         if (!event) continue;
@@ -193,6 +230,7 @@ void IoddReader::device_function(pugi::xml_node function) {
                                                            : f.EventCollection.Event_List;
         list.push_back(std::move(event));
     }
+    if (failed()) return;
     read_menus(function.child("UserInterface"));
 }
 
@@ -203,10 +241,10 @@ void IoddReader::read_texts(pugi::xml_node collection, TExtTextCol& into, bool o
     // The xml prefix is bound to the XML namespace by definition; no declaration to check.
     into.FLang_Code_Primary = primary.attribute("xml:lang").value();
     into.Erase_All();
-    std::size_t count = 0;
-    for (pugi::xml_node text = primary.first_child(); text; text = text.next_sibling())
-        ++count;
-    into.reserve(count, count * 48);
+    const std::size_t count = element_count(primary);
+    if (!fits(count, Max_Texts, "texts in one language")) return;
+    // The characters are not guessed ahead: the block grows with what the texts hold.
+    into.reserve(count);
     for (pugi::xml_node text = primary.first_child(); text; text = text.next_sibling()) {
         if (!is_entry(text)) continue;
         if (onlyTextElements && !is_name(text.name(), "Text")) continue;
@@ -267,7 +305,7 @@ IoddResult decode(TIODD& target, std::string& bytes, bool simple,
         if (std::string_view(root.name()) != "IODevice")
             return unusable(std::string("The file is not an IODD device description: its "
                                         "top element is ") +
-                            root.name() + ", not IODevice.");
+                            iodd_detail::shown(root.name()) + ", not IODevice.");
         fresh.IODD_FileName = file;
         IoddReader reader(fresh);
         reader.read_device(root, simple);

@@ -4,6 +4,7 @@
 #include "iodd/TIODD.h"
 
 #include <string>
+#include <string_view>
 
 #include <pugixml.hpp>
 
@@ -13,8 +14,29 @@ namespace kestrion::iodd_detail {
 // the parsed document takes a few times the file's size in memory.
 inline constexpr std::size_t Max_IODD_Bytes = 64u << 20;
 
-// IO-Link addresses array elements by a one-byte subindex.
+// IO-Link addresses array elements and record items by a one-byte subindex.
 inline constexpr int Max_Array_Count = 255;
+inline constexpr std::size_t Max_Record_Items = 255;
+
+// What one file may make the model build. A model entry takes far more memory than the
+// few bytes of an empty element, so a file within the size limit could otherwise ask for
+// gigabytes. The bounds stand far above any real device (the largest known have some
+// hundred variables, texts and menu entries, and a handful of process-data layouts).
+inline constexpr std::size_t Max_Variables = 65536; // the index is 16 bits
+inline constexpr std::size_t Max_Data_Types = 65536;
+inline constexpr std::size_t Max_Events = 65536; // event codes are 16 bits
+inline constexpr std::size_t Max_Process_Data = 1024;
+inline constexpr std::size_t Max_Menus = 65536;
+inline constexpr std::size_t Max_Device_Variants = 4096;
+// In the whole file, all records and menus together.
+inline constexpr std::size_t Max_All_Record_Items = 262144;
+inline constexpr std::size_t Max_All_Menu_Entries = 262144;
+inline constexpr std::size_t Max_All_Permitted_Values = 1u << 20;
+inline constexpr std::size_t Max_Texts = 1u << 20; // of one language
+
+// Text from the file as a reason shows it: on one line (control characters become
+// blanks) and cut short when it is long.
+std::string shown(std::string_view fileText);
 
 // Fills one TIODD from parsed documents. The readers take what they find and leave
 // defaults for the rest; the first fact that makes the model unusable is kept in
@@ -33,7 +55,7 @@ public:
 
     // Data types (IoddTypeReader.cpp).
     // `scope`: an ancestor below which no element declares a namespace prefix (see
-    // PrefixScopes::binding); empty when not known.
+    // ns_attribute); empty when not known.
     bool read_datatype(pugi::xml_node node, TDataType& type, pugi::xml_node scope = {});
     void read_datatype_collection(pugi::xml_node collection, TDataTypeCollection& into);
 
@@ -48,6 +70,8 @@ private:
     void fail(std::string why) {
         if (failure_.empty()) failure_ = std::move(why);
     }
+    // Fails when `count` entries of a kind would pass `limit`; true when they fit.
+    bool fits(std::size_t count, std::size_t limit, const std::string& what);
     void document_info(pugi::xml_node root);
     void profile_header(pugi::xml_node root);
     void standard_definitions();
@@ -62,15 +86,22 @@ private:
     // The count and bitLength attributes come from the caller, which has read them with
     // the type's other attributes (nullptr when missing).
     void read_array(pugi::xml_node node, TComplexDataType& array, const char* count);
-    void read_record(pugi::xml_node node, TComplexDataType& record, const char* bitLength);
+    // `within`: the element whose namespace scope holds for the record (see ns_attribute).
+    void read_record(pugi::xml_node node, TComplexDataType& record, const char* bitLength,
+                     pugi::xml_node within);
     TProcessDataInOut read_process_data_part(pugi::xml_node node);
 
-    // The xsi type of a node as written ("" when missing).
-    const char* xsi_type(pugi::xml_node node, pugi::xml_node scope = {});
+    // The xsi type of a node as written ("" when missing); `within` as for ns_attribute.
+    const char* xsi_type(pugi::xml_node node, pugi::xml_node scope = {},
+                         pugi::xml_node* within = nullptr);
 
     TIODD& m_;
     std::string failure_;
     iodd_xml::PrefixScopes scopes_;
+    // Entries built so far, for the bounds that hold for the whole file.
+    std::size_t recordItems_ = 0;
+    std::size_t menuEntries_ = 0;
+    std::size_t permittedValues_ = 0;
 };
 
 // The simple kind an xsi type names (blanks and case aside); asdtNONE for any other.

@@ -20,12 +20,15 @@ TActualSimpleDataType simple_kind(const char* kind) {
     return asdtNONE;
 }
 
-const char* IoddReader::xsi_type(pugi::xml_node node, pugi::xml_node scope) {
-    return ns_attribute(scopes_, node, "type", Xsi_Namespace, "xsi", scope).value();
+const char* IoddReader::xsi_type(pugi::xml_node node, pugi::xml_node scope,
+                                 pugi::xml_node* within) {
+    return ns_attribute(scopes_, node, "type", Xsi_Namespace, "xsi", scope, within).value();
 }
 
 void IoddReader::read_datatype_collection(pugi::xml_node collection, TDataTypeCollection& into) {
-    into.ListDataType.reserve(into.ListDataType.size() + element_count(collection));
+    const std::size_t count = element_count(collection);
+    if (!fits(into.ListDataType.size() + count, Max_Data_Types, "data types")) return;
+    into.ListDataType.reserve(into.ListDataType.size() + count);
     for (pugi::xml_node child = collection.first_child(); child; child = child.next_sibling()) {
         if (!is_entry(child)) continue;
         TDataType type;
@@ -44,7 +47,8 @@ bool IoddReader::read_datatype(pugi::xml_node node, TDataType& type, pugi::xml_n
     if (!loose_is(node.name(), "DATATYPE")) return false;
     type.IsDataTypeRef = false;
     type.Ref_DataTypeId.clear();
-    const char* kind = xsi_type(node, scope);
+    pugi::xml_node within;
+    const char* kind = xsi_type(node, scope, &within);
     if (const TActualSimpleDataType simple = simple_kind(kind); simple != asdtNONE) {
         type.IsSimpleDataType = true;
         decode_simple(node, simple, type.SimpleDataType.emplace());
@@ -63,7 +67,7 @@ bool IoddReader::read_datatype(pugi::xml_node node, TDataType& type, pugi::xml_n
     if (loose_is(kind, "ARRAYT"))
         read_array(node, complex, count);
     else if (loose_is(kind, "RECORDT"))
-        read_record(node, complex, bitLength);
+        read_record(node, complex, bitLength, within);
     return true;
 }
 
@@ -71,9 +75,12 @@ void IoddReader::read_array(pugi::xml_node node, TComplexDataType& array, const 
     array.ActualComplexDataType = acdtArrayT;
     // Later steps build one row per element: an absurd count must not reach them.
     long long count = 0;
-    if (countText) to_integer(countText, count);
+    // A number too long to convert is too large all the same.
+    if (countText && !to_integer(countText, count) && is_integer_text(countText))
+        count = std::numeric_limits<long long>::max();
     if (count < 0 || count > Max_Array_Count)
-        return fail("The array data type \"" + array.Id + "\" has " + (countText ? countText : "") +
+        return fail("The array data type \"" + shown(array.Id) + "\" has " +
+                    shown(countText ? countText : "") +
                     " elements; an IO-Link array holds at most " + std::to_string(Max_Array_Count) +
                     ".");
     array.Count = static_cast<std::int32_t>(count);
@@ -84,10 +91,18 @@ void IoddReader::read_array(pugi::xml_node node, TComplexDataType& array, const 
         decode_simple(element, simple, array.Arr_RecItem.emplace_back().SimpleTD);
 }
 
-void IoddReader::read_record(pugi::xml_node node, TComplexDataType& record, const char* bitLength) {
+void IoddReader::read_record(pugi::xml_node node, TComplexDataType& record, const char* bitLength,
+                             pugi::xml_node within) {
     record.ActualComplexDataType = acdtRecordT;
     if (bitLength) to_integer(bitLength, record.BitLength);
-    record.Arr_RecItem.reserve(element_count(node));
+    const std::size_t count = element_count(node);
+    if (count > Max_Record_Items)
+        return fail("The record data type \"" + shown(record.Id) + "\" has " +
+                    std::to_string(count) + " items; an IO-Link record holds at most " +
+                    std::to_string(Max_Record_Items) + ".");
+    recordItems_ += count;
+    if (!fits(recordItems_, Max_All_Record_Items, "record items")) return;
+    record.Arr_RecItem.reserve(count);
     for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
         if (!is_entry(child)) continue;
         TRecordItem& item = record.Arr_RecItem.emplace_back();
@@ -118,7 +133,7 @@ void IoddReader::read_record(pugi::xml_node node, TComplexDataType& record, cons
         if (simple) {
             // Unless the item declares a prefix, the record's own scope is the item type's.
             const TActualSimpleDataType kind =
-                simple_kind(xsi_type(simple, declares ? pugi::xml_node() : node));
+                simple_kind(xsi_type(simple, declares ? pugi::xml_node() : within));
             if (kind == asdtNONE) {
                 record.Arr_RecItem.pop_back();
                 continue;
@@ -169,9 +184,11 @@ void IoddReader::decode_simple(pugi::xml_node node, TActualSimpleDataType kind,
     case asdtNONE:
         break;
     }
-    if (permitted)
-        for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling())
-            if (is_entry(child)) read_single_value(child, kind, t.SingleValueRange);
+    if (!permitted) return;
+    permittedValues_ += element_count(node);
+    if (!fits(permittedValues_, Max_All_Permitted_Values, "permitted values")) return;
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling())
+        if (is_entry(child)) read_single_value(child, kind, t.SingleValueRange);
 }
 
 void IoddReader::read_single_value(pugi::xml_node node, TActualSimpleDataType kind,

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include <pugixml.hpp>
 
@@ -115,6 +117,17 @@ template <class T> void read_integer(pugi::xml_node node, const char* name, T& f
     if (const pugi::xml_attribute a = node.attribute(name)) to_integer(a.value(), field);
 }
 
+// Whether a text is a whole number as written, whatever its size: digits with an optional
+// sign, blanks around.
+inline bool is_integer_text(std::string_view text) {
+    text = trim(text);
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+    if (text.empty()) return false;
+    for (const char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
 inline float to_float(std::string_view text) {
     text = trim(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
@@ -124,30 +137,40 @@ inline float to_float(std::string_view text) {
 }
 
 // Which namespace a prefix is bound to at an element: the nearest declaration on the
-// element or an ancestor. Every typed element asks, and the answer for an element is the
-// answer for its parent unless it declares the prefix itself, so answers are remembered
-// per element: a lookup climbs only to the nearest element already answered.
+// element or an ancestor. Every typed element asks, and most elements declare nothing, so
+// each element is looked at once: an element that declares nothing is remembered with
+// the nearest declaring ancestor, an element that declares with its own declarations,
+// sorted. A question then climbs only the declaring elements (a handful at most) and
+// costs the same however many attributes or prefixes a file piles up.
 class PrefixScopes {
 public:
-    // The namespace bound to `prefix` at `node`; nullopt when nothing declares it.
-    // `declaresNothing` says the caller has seen every attribute of `node` and found no
-    // declaration, which spares a second look; `from`, when given with it, is an ancestor
-    // such that no element between the two declares anything either, so that the climb
-    // starts there.
-    std::optional<std::string_view> binding(pugi::xml_node node, std::string_view prefix,
-                                            bool declaresNothing = false, pugi::xml_node from = {});
+    // The scope of an element, to ask binding() about; -1 for one where nothing in
+    // reach declares a prefix.
+    int scope_of(pugi::xml_node node);
+    // The namespace bound to `prefix` in a scope; nullopt when nothing declares it.
+    std::optional<std::string_view> binding(int scope, std::string_view prefix) const;
 
 private:
-    struct Entry {
-        const pugi::xml_node_struct* node = nullptr;
-        std::string_view prefix;
-        std::optional<std::string_view> uri;
+    using Declaration = std::pair<std::string_view, std::string_view>; // prefix, namespace
+    struct Scope {
+        std::vector<Declaration> declarations; // by prefix; the first of a prefix counts
+        int parent = -1;
     };
-    Entry& slot(const pugi::xml_node_struct* node) {
-        const auto key = reinterpret_cast<std::uintptr_t>(node);
-        return entries_[((key >> 6) ^ (key >> 14)) % entries_.size()];
-    }
-    std::array<Entry, 512> entries_{};
+    // The scope of each element seen, by address: open addressing, as thousands of
+    // elements come and go in one read.
+    struct Known {
+        const pugi::xml_node_struct* node = nullptr;
+        int scope = -1;
+    };
+    Known* find(const pugi::xml_node_struct* node);
+    void remember(const pugi::xml_node_struct* node, int scope);
+
+    std::vector<Scope> scopes_;
+    std::vector<Known> known_;
+    std::size_t knownCount_ = 0;
+    std::vector<pugi::xml_node> path_; // scratch for scope_of
+    const pugi::xml_node_struct* last_ = nullptr;
+    int lastScope_ = -1;
 };
 
 // Whether an attribute name declares a namespace prefix (xmlns:p).
@@ -158,11 +181,14 @@ inline bool is_declaration(const char* name) {
 
 // An attribute in a namespace, whatever prefix the file binds to it. A prefix the file
 // never declares counts when it is the usual one (`fallback_prefix`), so that hand-written
-// files without declarations still read. `from`: as for PrefixScopes::binding, an
-// ancestor of `node` below which the caller has seen no declaration.
+// files without declarations still read. `from`, when given, is an ancestor of `node`
+// below which the caller has seen no declaration: its scope is the scope of `node`'s
+// parent, found without looking at the elements in between. `within`, when given, is set
+// to the element whose scope holds for `node` (node itself when it declares a prefix): the
+// `from` for its children's children, unless their parent declares something.
 pugi::xml_attribute ns_attribute(PrefixScopes& scopes, pugi::xml_node node, std::string_view local,
                                  std::string_view uri, std::string_view fallback_prefix,
-                                 pugi::xml_node from = {});
+                                 pugi::xml_node from = {}, pugi::xml_node* within = nullptr);
 
 inline bool is_name(const char* s, std::string_view literal) {
     for (std::size_t i = 0; i < literal.size(); ++i)

@@ -4,9 +4,8 @@
 
 namespace kestrion {
 
-void TExtTextCol::reserve(std::size_t entries, std::size_t chars) {
+void TExtTextCol::reserve(std::size_t entries) {
     entries_.reserve(entries);
-    chars_.reserve(chars);
     while (slots_.size() < 2 * entries)
         grow();
 }

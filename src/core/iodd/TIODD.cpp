@@ -82,9 +82,10 @@ const TVariable* TVariableCollection::Get_Variables(std::string_view Index, std:
     return nullptr;
 }
 
-const TVariable* TVariableCollection::Get_Variables_IDs(std::string_view VarIDs) const {
+const TVariable* TVariableCollection::Get_Variables_IDs(std::string_view VarIDs,
+                                                        const TIODD& IODD) const {
     for (const TVariable& ref : StdVar_List)
-        if (ref.Id == VarIDs) return &ref;
+        if (ref.Id == VarIDs && ref.Get_Index_Var_Ref(IODD)) return &ref;
     for (const TVariable& variable : Var_List)
         if (variable.Id == VarIDs) return &variable;
     return nullptr;

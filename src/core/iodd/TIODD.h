@@ -91,7 +91,9 @@ struct TVariableCollection {
     // (by their standard variable's index), then the device's own. SubIndex takes no part.
     const TVariable* Get_Variables(std::string_view Index, std::string_view SubIndex,
                                    const TIODD& IODD) const;
-    const TVariable* Get_Variables_IDs(std::string_view VarIDs) const;
+    // The entry with that id: standard references first, then the device's own. A
+    // reference whose standard variable is missing stands for nothing and is passed over.
+    const TVariable* Get_Variables_IDs(std::string_view VarIDs, const TIODD& IODD) const;
 };
 
 struct TCondition {
