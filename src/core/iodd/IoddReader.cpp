@@ -4,6 +4,7 @@
 #include "iodd/StandardDefCache.h"
 #include "xml/XmlText.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace kestrion {
@@ -243,8 +244,9 @@ void IoddReader::read_texts(pugi::xml_node collection, TExtTextCol& into, bool o
     into.Erase_All();
     const std::size_t count = element_count(primary);
     if (!fits(count, Max_Texts, "texts in one language")) return;
-    // The characters are not guessed ahead: the block grows with what the texts hold.
-    into.reserve(count);
+    // Texts of real devices average under 48 characters; the guess spares regrowth, and is
+    // capped so that a file of empty elements does not reserve for texts it lacks.
+    into.reserve(count, std::min<std::size_t>(count * 48, Max_Text_Reserve));
     for (pugi::xml_node text = primary.first_child(); text; text = text.next_sibling()) {
         if (!is_entry(text)) continue;
         if (onlyTextElements && !is_name(text.name(), "Text")) continue;

@@ -32,7 +32,8 @@ inline constexpr std::size_t Max_Device_Variants = 4096;
 inline constexpr std::size_t Max_All_Record_Items = 262144;
 inline constexpr std::size_t Max_All_Menu_Entries = 262144;
 inline constexpr std::size_t Max_All_Permitted_Values = 1u << 20;
-inline constexpr std::size_t Max_Texts = 1u << 20; // of one language
+inline constexpr std::size_t Max_Texts = 1u << 20;        // of one language
+inline constexpr std::size_t Max_Text_Reserve = 4u << 20; // characters reserved ahead
 
 // Text from the file as a reason shows it: on one line (control characters become
 // blanks) and cut short when it is long.

@@ -4,8 +4,9 @@
 
 namespace kestrion {
 
-void TExtTextCol::reserve(std::size_t entries) {
+void TExtTextCol::reserve(std::size_t entries, std::size_t chars) {
     entries_.reserve(entries);
+    chars_.reserve(chars);
     while (slots_.size() < 2 * entries)
         grow();
 }

@@ -22,8 +22,8 @@ public:
         return view(entries_[k].value_at, entries_[k].value_len);
     }
 
-    // Room for `entries` texts, to spare regrowth of the index.
-    void reserve(std::size_t entries);
+    // Room for `entries` texts of `chars` characters in all, to spare regrowth.
+    void reserve(std::size_t entries, std::size_t chars);
     void Add(std::string_view id, std::string_view value);
     void Erase_All();
     // Position of the first entry with that id; -1 when absent.
