@@ -1,5 +1,6 @@
 // What the reader does with files that are not IODDs, broken or hostile, and which
 // standard definitions it picks.
+#include "TempDir.h"
 #include "iodd/TIODD.h"
 
 #include <gtest/gtest.h>
@@ -32,11 +33,10 @@ std::string repeated(const std::string& element, std::size_t count) {
     return out;
 }
 
-std::string record_of(std::size_t items, const std::string& id = "R") {
+std::string record_of(std::size_t items, const std::string& id = "R",
+                      const std::string& item = R"(<RecordItem subindex="1"><DatatypeRef datatypeId="T"/></RecordItem>)") {
     return R"(<Datatype id=")" + id + R"(" xsi:type="RecordT" bitLength="8">)" +
-           repeated(R"(<RecordItem subindex="1"><DatatypeRef datatypeId="T"/></RecordItem>)",
-                    items) +
-           "</Datatype>";
+           repeated(item, items) + "</Datatype>";
 }
 
 std::string array_of(const std::string& count) {
@@ -78,8 +78,9 @@ TEST(IoddBadInput, UnusableFilesSayWhy) {
          device("<DatatypeCollection>" + record_of(256) + "</DatatypeCollection>"),
          "record data type \"R\" has 256 items; an IO-Link record holds at most 255"},
         {"record items past the bound for the file",
-         device("<DatatypeCollection>" + repeated(record_of(255), 1028) + record_of(5) +
-                "</DatatypeCollection>"),
+         // Bare items, so the file stays below the size limit.
+         device("<DatatypeCollection>" + repeated(record_of(255, "R", "<RecordItem/>"), 1028) +
+                record_of(5, "R", "<RecordItem/>") + "</DatatypeCollection>"),
          "more than 262144 record items"},
         {"record item infos of a variable",
          device(R"(<VariableCollection><Variable id="V">)" +
@@ -179,6 +180,21 @@ TEST(IoddBadInput, AFailedReadLeavesTheModelEmpty) {
     const IoddResult missing = d.Decode_IODD(Data / "no-such-file.xml", false);
     EXPECT_EQ(missing.status, IoddResult::Status::Missing);
     EXPECT_TRUE(d.IODD_FileName.empty());
+}
+
+TEST(IoddBadInput, FilesBeyondSixteenMegabytesAreRefusedUnread) {
+    // Padding in a comment: well-formed, so only the size can refuse it.
+    const std::string head = "<IODevice><!--";
+    const std::string tail = "--></IODevice>";
+    std::string bytes = head + std::string((16u << 20) - head.size() - tail.size() + 1, 'x') + tail;
+    TIODD d;
+    const IoddResult r = d.Decode_IODD_Bytes(bytes, true);
+    EXPECT_EQ(r.status, IoddResult::Status::Unusable);
+    EXPECT_NE(r.reason.find("too large"), std::string::npos) << r.reason;
+
+    TempDir dir;
+    dir.write("huge.xml", bytes);
+    EXPECT_NE(d.Decode_IODD(dir.path() / "huge.xml", true).reason.find("too large"), std::string::npos);
 }
 
 TEST(IoddBadInput, DeepAndWideInputsDoNotExhaustTheStack) {

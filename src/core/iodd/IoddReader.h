@@ -11,8 +11,9 @@
 namespace kestrion::iodd_detail {
 
 // Files larger than this are refused: real device descriptions stay far below 1 MB, and
-// the parsed document takes a few times the file's size in memory.
-inline constexpr std::size_t Max_IODD_Bytes = 64u << 20;
+// the parsed document of a hostile file can take up to about eighteen times its size in
+// memory, so 16 MB keeps a refused file well under 300 MB.
+inline constexpr std::size_t Max_IODD_Bytes = 16u << 20;
 
 // IO-Link addresses array elements and record items by a one-byte subindex.
 inline constexpr int Max_Array_Count = 255;
