@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace kestrion::gui {
@@ -58,11 +59,13 @@ void TFSoftOptions::buildLanguagePage() {
         Img_Flag[k]->setFixedSize(48, 32);
         Img_Flag[k]->setScaledContents(true);
         Img_Flag[k]->setCursor(Qt::PointingHandCursor);
-        L_Lang[k] = new ClickableLabel(page);
+        // A flat button rather than a label: a language can be picked from the keyboard too.
+        L_Lang[k] = new QToolButton(page);
         L_Lang[k]->setObjectName(QStringLiteral("L_Lang%1").arg(k + 1));
+        L_Lang[k]->setAutoRaise(true);
         L_Lang[k]->setCursor(Qt::PointingHandCursor);
         connect(Img_Flag[k], &ClickableLabel::clicked, this, [this, k] { LangClick(k + 1); });
-        connect(L_Lang[k], &ClickableLabel::clicked, this, [this, k] { LangClick(k + 1); });
+        connect(L_Lang[k], &QToolButton::clicked, this, [this, k] { LangClick(k + 1); });
         grid->addWidget(Img_Flag[k], k / 2, (k % 2) * 2);
         grid->addWidget(L_Lang[k], k / 2, (k % 2) * 2 + 1);
     }

@@ -9,6 +9,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class QToolButton;
 
 namespace kestrion::gui {
 
@@ -44,7 +45,7 @@ public:
     QLabel* L_Selected_Language;
     QLabel* L_Page;
     ClickableLabel* Img_Flag[LanguagePaging::Slots];
-    ClickableLabel* L_Lang[LanguagePaging::Slots];
+    QToolButton* L_Lang[LanguagePaging::Slots];
     QPushButton* Btn_Previous;
     QPushButton* Btn_Next;
     QCheckBox* CB_En_Con;

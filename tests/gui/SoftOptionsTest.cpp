@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTest>
 #include <QTimer>
 
@@ -108,7 +109,10 @@ TEST_F(SoftOptions, DecliningTheQuestionChangesNothing) {
     TFSoftOptions& options = *window->FSoftOptions;
     options.show();
     prompter.yesNoAnswers = {false};
-    QTest::mouseClick(options.L_Lang[0], Qt::LeftButton);
+    // From the keyboard: the slot takes the focus and Space picks it.
+    options.L_Lang[0]->setFocus();
+    QTest::keyClick(options.L_Lang[0], Qt::Key_Space);
+    ASSERT_EQ(prompter.texts("yesNo").size(), 1);
     EXPECT_EQ(options.Language_In_Use, "English");
     EXPECT_EQ(window->findChild<QAbstractButton*>("Btn_New_Configuration")->text(), "New Configuration");
     options.reject();
