@@ -43,6 +43,8 @@ TFIOLink_IODD_Catalog::TFIOLink_IODD_Catalog(GlobalState& state, Prompter& promp
     Btn_OK = frame.addButton("Btn_OK");
     Btn_Cancel = frame.addButton("Btn_Cancel");
     Btn_Add_IODD = frame.addButton("Btn_Add_IODD");
+    // Enter in the table picks the selected row, as OK does.
+    Btn_OK->setDefault(true);
 
     connect(Btn_OK, &QPushButton::clicked, this, &TFIOLink_IODD_Catalog::Btn_OKClick);
     connect(ASG_IODD_Cat, &QTableWidget::cellDoubleClicked, this,

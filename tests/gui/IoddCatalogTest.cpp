@@ -85,6 +85,14 @@ TEST_F(IoddCatalog, ListsNamesAndKeepsGoingPastBadFiles) {
     dialog.show();
     QTest::mouseClick(dialog.Btn_Cancel, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
+
+    // From the keyboard: Enter picks the selected row.
+    dialog.show();
+    dialog.ASG_IODD_Cat->setFocus();
+    dialog.ASG_IODD_Cat->selectRow(acme);
+    QTest::keyClick(dialog.ASG_IODD_Cat, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Selected_File(), "acme.xml");
 }
 
 TEST_F(IoddCatalog, AddCopiesAndAsksBeforeReplacing) {
