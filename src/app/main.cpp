@@ -6,11 +6,27 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <memory>
+
+namespace {
+
+// --help and --version answer without a display, so they work on any machine.
+bool only_asks_for_information(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--help" || arg == "-h" || arg == "--version" || arg == "-v") return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kestrion"));
-    QApplication::setApplicationVersion(QStringLiteral("1.100"));
+    const std::unique_ptr<QCoreApplication> app(only_asks_for_information(argc, argv)
+                                                    ? new QCoreApplication(argc, argv)
+                                                    : new QApplication(argc, argv));
+    QCoreApplication::setApplicationName(QStringLiteral("kestrion"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.100"));
 
     QCommandLineParser parser;
     parser.addHelpOption();
@@ -21,15 +37,15 @@ int main(int argc, char** argv) {
                        "beside the program."),
         QStringLiteral("dir"));
     parser.addOption(workspaceOption);
-    parser.process(app);
+    parser.process(*app);
 
     const QString workspace = parser.isSet(workspaceOption)
                                   ? QDir(parser.value(workspaceOption)).absolutePath()
-                                  : QApplication::applicationDirPath();
+                                  : QCoreApplication::applicationDirPath();
 
     kestrion::GlobalState state;
     kestrion::gui::QtPrompter prompter;
     kestrion::gui::TFKestrionFirmWare window(state, prompter, workspace.toStdString());
     window.show();
-    return app.exec();
+    return app->exec();
 }
